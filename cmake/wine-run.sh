@@ -1,0 +1,8 @@
+#!/bin/sh
+# wine-run.sh PREFIX PROGRAM [ARGUMENTS...]
+# Runs a Windows program under Wine in the given prefix (the build's own, never ~/.wine).
+WINEPREFIX="$1"
+shift
+export WINEPREFIX
+export WINEDEBUG="${WINEDEBUG:--all}"
+exec wine "$@"

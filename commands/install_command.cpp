@@ -1,0 +1,50 @@
+#include "commands/install_command.h"
+
+#include "commands/install_plan.h"
+#include "logging/completion_watcher.h"
+#include "platform/error.h"
+#include "platform/files.h"
+#include "platform/folders.h"
+#include "platform/process.h"
+#include "window/form1.h"
+
+namespace commands {
+
+namespace {
+
+void refuseUnsafeFolder(const std::wstring& folder)
+{
+    if (!isSafeForInterpreter(folder)) {
+        throw platform::Error(ERROR_INVALID_NAME,
+                              L"لا يمكن تشغيل ملف التثبيت من مجلد يحتوي اسمه على العلامة %، "
+                              L"انقل البرنامج إلى مجلد آخر ثم أعد المحاولة: " + folder);
+    }
+}
+
+// The interpreter would start even for a missing script; report it as Windows would.
+void requireScriptFile(const std::wstring& path)
+{
+    if ((platform::fileAttributes(path) & platform::directoryAttribute) != 0) {
+        platform::raiseSystemError(ERROR_FILE_NOT_FOUND);
+    }
+}
+
+}  // namespace
+
+void installSupportFiles(Form1& form)
+{
+    const bool option32Selected = form.optionSelected(0);
+    const std::wstring folder = platform::applicationFolder();
+    const std::wstring script = folder + L"\\" + std::wstring(scriptFor(option32Selected));
+    refuseUnsafeFolder(folder);
+    requireScriptFile(script);
+
+    platform::StartedProcess started = platform::startProgram(
+        platform::systemFolder() + L"\\cmd.exe", interpreterCommandLine(script), folder, SW_SHOWNORMAL);
+    form.setupProcessId = static_cast<std::int32_t>(started.id);
+
+    const std::wstring description = processDescription(form.optionCaption(option32Selected ? 0 : 1));
+    logging::waitForProcess(form, std::move(started.handle), description);
+}
+
+}  // namespace commands

@@ -1,0 +1,52 @@
+#include "logging/completion_watcher.h"
+
+#include "logging/log_line.h"
+#include "logging/text_file_writer.h"
+#include "platform/clock.h"
+#include "platform/error.h"
+#include "platform/events.h"
+#include "platform/message_box.h"
+#include "platform/process.h"
+#include "window/form1.h"
+
+namespace logging {
+
+namespace {
+
+// Installers report a success that needs a restart with 3010 (ERROR_SUCCESS_REBOOT_REQUIRED)
+// or 1641 (ERROR_SUCCESS_REBOOT_INITIATED).
+bool isSuccess(unsigned long exitCode)
+{
+    return exitCode == 0 || exitCode == 3010 || exitCode == 1641;
+}
+
+}  // namespace
+
+void waitForProcess(Form1& form, platform::ScopedHandle process, const std::wstring& processName)
+{
+    // Each pass: query, handle the window's events (clicks may nest here), test.
+    for (;;) {
+        const bool ended = platform::hasEnded(process.get());
+        platform::processPendingEvents();
+        if (ended) {
+            break;
+        }
+        platform::waitForProcessOrInput(process.get());
+    }
+    const unsigned long exitCode = platform::exitCodeOf(process.get());
+    process = platform::ScopedHandle();
+
+    const std::wstring time =
+        formatLogTime(platform::localNow(), platform::dateSeparator(), platform::timeSeparator());
+    std::wstring logFolder = L"c:";
+    std::wstring logName = L"InstallationLog.txt";
+    writeFileData(completionLine(processName, time), L"Append", logFolder, logName);
+
+    if (!isSuccess(exitCode)) {
+        throw platform::Error(exitCode, L"انتهت عملية التثبيت برمز الخطأ " + std::to_wstring(exitCode));
+    }
+    platform::showMessageBox(form.handle(), L"تمت عملية التثبيت بنجاح..", MB_OK | MB_ICONINFORMATION,
+                             form.caption());
+}
+
+}  // namespace logging

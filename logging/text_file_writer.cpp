@@ -1,0 +1,53 @@
+#include "logging/text_file_writer.h"
+
+#include "platform/error.h"
+#include "platform/files.h"
+#include "platform/folders.h"
+
+namespace logging {
+
+namespace {
+
+bool isExistingFile(const std::wstring& path)
+{
+    try {
+        return (platform::fileAttributes(path) & platform::directoryAttribute) == 0;
+    } catch (const platform::Error&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+void writeFileData(const std::wstring& myData, const std::wstring& transType, std::wstring& filePath,
+                   std::wstring& fileName)
+{
+    if (filePath.empty()) {
+        filePath = platform::applicationFolder();
+    }
+    if (fileName.empty()) {
+        fileName = L"DataFile.txt";
+    }
+    const std::wstring path = filePath + L"\\" + fileName;
+
+    platform::ScopedHandle file;
+    if (!isExistingFile(path)) {
+        // Should another writer create the file in the meantime, append rather than truncate it.
+        file = platform::openForAppending(path, true);
+    } else if (transType == L"Append") {
+        file = platform::openForAppending(path, false);
+    } else if (transType == L"Overwrite") {
+        platform::deleteFile(path);
+        file = platform::createEmptyFile(path);
+    } else {
+        return;
+    }
+    platform::writeAnsiText(file.get(), myData);
+}
+
+bool FileExists(const std::wstring& fileName)
+{
+    return isExistingFile(fileName);
+}
+
+}  // namespace logging

@@ -1,0 +1,64 @@
+#include "platform/events.h"
+
+#include "platform/error.h"
+
+#include <optional>
+
+namespace platform {
+
+namespace {
+
+// WM_QUIT pulled from the queue while a handler was still running.
+std::optional<int> keptQuitCode;
+
+void dispatch(MSG& message)
+{
+    const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root != nullptr && IsDialogMessageW(root, &message)) {
+        return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+}  // namespace
+
+void processPendingEvents()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            keptQuitCode = static_cast<int>(message.wParam);
+            continue;
+        }
+        dispatch(message);
+    }
+}
+
+void waitForProcessOrInput(HANDLE process)
+{
+    const DWORD result = MsgWaitForMultipleObjectsEx(1, &process, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (result == WAIT_FAILED) {
+        raiseLastError();
+    }
+}
+
+int runMessageLoop()
+{
+    for (;;) {
+        if (keptQuitCode) {
+            return *keptQuitCode;
+        }
+        MSG message;
+        const BOOL result = GetMessageW(&message, nullptr, 0, 0);
+        if (result == -1) {
+            raiseLastError();
+        }
+        if (result == 0) {
+            return static_cast<int>(message.wParam);
+        }
+        dispatch(message);
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,54 @@
+#pragma once
+#include "platform/gdi_object.h"
+#include "window/layout.h"
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// The program's one window. The object outlives its window: an install that is still
+// waiting when the window closes goes on using it.
+class Form1 {
+public:
+    static constexpr wchar_t className[] = L"NorvasquelSetupForm1";
+
+    Form1() = default;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+    ~Form1();
+
+    // Creates the window with its controls and shows it where the system places new windows.
+    void create(HINSTANCE instance, int showCommand);
+
+    // The window, or null once it is closed.
+    HWND handle() const { return window_; }
+    bool optionSelected(int index) const;
+    std::wstring optionCaption(int index) const;
+    // The current caption; once the window is closed, the one it had last.
+    std::wstring caption() const;
+    void close();
+
+    // The process id of the script that the last install started.
+    std::int32_t setupProcessId = 0;
+
+private:
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    void applyDpi(unsigned dpi);
+    HFONT fontFor(layout::Font font) const;
+    LRESULT onControlColour(HDC dc, HWND control);
+    void onActivate(WPARAM wParam);
+    HWND control(int id) const { return GetDlgItem(window_, id); }
+
+    HINSTANCE instance_ = nullptr;
+    HWND window_ = nullptr;
+    HWND focusToRestore_ = nullptr;
+    std::wstring lastCaption_ = layout::caption;
+    platform::GdiObject<HFONT> regular1425_;
+    platform::GdiObject<HFONT> bold1425_;
+    platform::GdiObject<HFONT> bold1275_;
+    platform::GdiObject<HBITMAP> banner_;
+};

@@ -1,0 +1,24 @@
+#include "platform/error.h"
+#include "platform/events.h"
+#include "platform/message_box.h"
+#include "platform/safe_start.h"
+#include "window/form1.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+{
+    platform::hardenProcess();
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    Form1 form;
+    try {
+        form.create(instance, showCommand);
+        return platform::runMessageLoop();
+    } catch (const platform::Error& error) {
+        MessageBoxW(nullptr, error.description().c_str(), platform::programTitle, MB_OK | MB_ICONERROR);
+        return static_cast<int>(error.number());
+    }
+}

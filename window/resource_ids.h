@@ -1,0 +1,4 @@
+#pragma once
+
+#define IDI_PROGRAM 1
+#define IDB_BANNER 101
