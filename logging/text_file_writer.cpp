@@ -19,6 +19,11 @@ bool isExistingFile(const std::wstring& path)
 
 }  // namespace
 
+std::wstring joinedPath(const std::wstring& folder, const std::wstring& name)
+{
+    return folder + L"\\" + name;
+}
+
 void writeFileData(const std::wstring& myData, const std::wstring& transType, std::wstring& filePath,
                    std::wstring& fileName)
 {
@@ -28,7 +33,7 @@ void writeFileData(const std::wstring& myData, const std::wstring& transType, st
     if (fileName.empty()) {
         fileName = L"DataFile.txt";
     }
-    const std::wstring path = filePath + L"\\" + fileName;
+    const std::wstring path = joinedPath(filePath, fileName);
 
     platform::ScopedHandle file;
     if (!isExistingFile(path)) {

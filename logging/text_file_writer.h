@@ -10,6 +10,9 @@ namespace logging {
 void writeFileData(const std::wstring& myData, const std::wstring& transType, std::wstring& filePath,
                    std::wstring& fileName);
 
+// The folder and the name joined by one backslash, whatever either already holds.
+std::wstring joinedPath(const std::wstring& folder, const std::wstring& name);
+
 // True when the path names an existing file that is not a folder. Never raises.
 bool FileExists(const std::wstring& fileName);
 

@@ -45,18 +45,18 @@ HFONT createFont(int hundredthsOfPoint, int weight, unsigned dpi)
     return font;
 }
 
-// Width in pixels of one line of the control's text in its font.
-int textWidth(HWND control, HFONT font)
+// Width in pixels of the control's text on one line, measured as the control measures it.
+int oneLineTextWidth(HWND control, HFONT font)
 {
     wchar_t text[128];
     const int length = GetWindowTextW(control, text, ARRAYSIZE(text));
     const HDC dc = GetDC(control);
     const HGDIOBJ previous = SelectObject(dc, font);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, text, length, &extent);
+    RECT extent{};
+    DrawTextW(dc, text, length, &extent, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_RTLREADING);
     SelectObject(dc, previous);
     ReleaseDC(control, dc);
-    return extent.cx;
+    return extent.right - extent.left;
 }
 
 }  // namespace
@@ -211,8 +211,9 @@ void Form1::applyDpi(unsigned dpi)
             SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(item.font)), FALSE);
         }
         if (item.id == layout::label1Id) {
-            // Label1 holds one line: where the face is wider than planned, it grows to the left.
-            const int needed = textWidth(child, fontFor(item.font));
+            // Label1 is one line. Where the face is wider than planned, the label grows to the
+            // left and keeps its right edge, which it shares with the other controls.
+            const int needed = oneLineTextWidth(child, fontFor(item.font));
             left -= std::max(0, needed - width);
             width = std::max(width, needed);
         }

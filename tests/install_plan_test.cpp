@@ -1,0 +1,41 @@
+#include "commands/install_plan.h"
+
+#include <gtest/gtest.h>
+
+using namespace commands;
+
+TEST(InstallPlan, ChoosesTheScriptAndDescriptionByTheMarkedOption)
+{
+    EXPECT_EQ(scriptFor(true), L"Components\\Is32BitNorvasquel.bat");
+    EXPECT_EQ(scriptFor(false), L"Components\\Is64BitNorvasquel.bat");
+    // The prefix ends in lam with no blank, so it joins the caption's first word.
+    EXPECT_EQ(processDescription(L"نظام تشغيل 64 بت"), L"تنزيل ملفات لنظام تشغيل 64 بت");
+    EXPECT_EQ(std::wstring(L"تنزيل ملفات ل").size(), 13u);
+}
+
+TEST(InstallPlan, QuotesTheScriptPathForTheInterpreter)
+{
+    const struct {
+        const wchar_t* path;
+        const wchar_t* commandLine;
+    } cases[] = {
+        {L"C:\\Tools\\Components\\Is32BitNorvasquel.bat",
+         L"cmd.exe /d /v:off /c \"\"C:\\Tools\\Components\\Is32BitNorvasquel.bat\"\""},
+        {L"C:\\Program Files\\A & B (x86)\\Components\\Is64BitNorvasquel.bat",
+         L"cmd.exe /d /v:off /c \"\"C:\\Program Files\\A & B (x86)\\Components\\Is64BitNorvasquel.bat\"\""},
+        {L"C:\\برامج\\الطرمزي\\Components\\Is32BitNorvasquel.bat",
+         L"cmd.exe /d /v:off /c \"\"C:\\برامج\\الطرمزي\\Components\\Is32BitNorvasquel.bat\"\""},
+        {L"C:\\a^b!c;d,e=f\\Components\\Is32BitNorvasquel.bat",
+         L"cmd.exe /d /v:off /c \"\"C:\\a^b!c;d,e=f\\Components\\Is32BitNorvasquel.bat\"\""},
+    };
+    for (const auto& item : cases) {
+        EXPECT_EQ(interpreterCommandLine(item.path), item.commandLine);
+    }
+}
+
+TEST(InstallPlan, RefusesOnlyPathsThatTheInterpreterWouldExpand)
+{
+    EXPECT_TRUE(isSafeForInterpreter(L"C:\\Program Files (x86)\\A & B\\ملفات"));
+    EXPECT_FALSE(isSafeForInterpreter(L"C:\\100% sure"));
+    EXPECT_FALSE(isSafeForInterpreter(L"C:\\%PATH%"));
+}

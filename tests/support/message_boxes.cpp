@@ -1,0 +1,105 @@
+#include "tests/support/message_boxes.h"
+
+#include <thread>
+#include <vector>
+
+namespace testing_support {
+
+namespace {
+
+std::wstring windowText(HWND window)
+{
+    wchar_t text[1024] = L"";
+    SendMessageTimeoutW(window, WM_GETTEXT, ARRAYSIZE(text), reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
+                        nullptr);
+    return text;
+}
+
+std::wstring className(HWND window)
+{
+    wchar_t name[64] = L"";
+    GetClassNameW(window, name, ARRAYSIZE(name));
+    return name;
+}
+
+struct BoxSearch {
+    DWORD processId;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK findBox(HWND window, LPARAM context)
+{
+    auto& search = *reinterpret_cast<BoxSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search.processId && IsWindowVisible(window) && className(window) == L"#32770") {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND findBoxOf(DWORD processId)
+{
+    BoxSearch search{processId};
+    EnumWindows(findBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HWND> childrenOf(HWND parent)
+{
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+}  // namespace
+
+std::optional<SeenBox> answerNextBox(DWORD processId, std::chrono::milliseconds timeout,
+                                     const std::function<void(const SeenBox&)>& whileShown)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    HWND box = nullptr;
+    while ((box = findBoxOf(processId)) == nullptr) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    // Let the box finish laying itself out before it is read.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    SeenBox seen;
+    seen.title = windowText(box);
+    seen.text = windowText(GetDlgItem(box, 0xFFFF));
+    HWND okButton = nullptr;
+    for (HWND child : childrenOf(box)) {
+        if (!IsWindowVisible(child)) {
+            continue;
+        }
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        if (className(child) == L"Button") {
+            ++seen.buttons;
+            okButton = child;
+        } else if (className(child) == L"Static" && (style & SS_TYPEMASK) == SS_ICON &&
+                   SendMessageW(child, STM_GETICON, 0, 0) != 0) {
+            seen.hasIcon = true;
+        }
+    }
+    if (whileShown) {
+        whileShown(seen);
+    }
+    PostMessageW(okButton != nullptr ? okButton : box, okButton != nullptr ? BM_CLICK : WM_CLOSE, 0, 0);
+    while (IsWindow(box) && std::chrono::steady_clock::now() < deadline + std::chrono::seconds(5)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return seen;
+}
+
+bool isShowingBox(DWORD processId)
+{
+    return findBoxOf(processId) != nullptr;
+}
+
+}  // namespace testing_support

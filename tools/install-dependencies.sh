@@ -1,0 +1,27 @@
+#!/bin/sh
+# Installs, on Debian 12, what building and running the tool under Wine needs.
+# Runs as root, or through sudo. Packages already present are left alone.
+set -eu
+
+packages="cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest
+wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick fonts-sil-scheherazade locales"
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    as_root dpkg --add-architecture i386
+fi
+as_root apt-get update -qq
+# shellcheck disable=SC2086
+as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
