@@ -10,6 +10,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making the Wine prefix $WINEPREFIX (about 15 s, once)"
     wineboot --init >/dev/null 2>&1
 fi
+# Wait for a wineserver that is still ending, then start one that stays for the whole run.
+wineserver -w
 wineserver -p
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v 'Arabic Transparent' /d 'Scheherazade' /f >/dev/null 2>&1
