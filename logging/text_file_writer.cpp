@@ -35,19 +35,18 @@ void writeFileData(const std::wstring& myData, const std::wstring& transType, st
     }
     const std::wstring path = joinedPath(filePath, fileName);
 
-    platform::ScopedHandle file;
     if (!isExistingFile(path)) {
         // Should another writer create the file in the meantime, append rather than truncate it.
-        file = platform::openForAppending(path, true);
+        const platform::ScopedHandle file = platform::openForAppending(path, true);
+        platform::appendAnsiText(file.get(), myData);
     } else if (transType == L"Append") {
-        file = platform::openForAppending(path, false);
+        const platform::ScopedHandle file = platform::openForAppending(path, false);
+        platform::appendAnsiText(file.get(), myData);
     } else if (transType == L"Overwrite") {
         platform::deleteFile(path);
-        file = platform::createEmptyFile(path);
-    } else {
-        return;
+        const platform::ScopedHandle file = platform::createEmptyFile(path);
+        platform::writeAnsiText(file.get(), myData);
     }
-    platform::writeAnsiText(file.get(), myData);
 }
 
 bool FileExists(const std::wstring& fileName)

@@ -12,8 +12,7 @@ unsigned long fileAttributes(const std::wstring& path);
 
 void deleteFile(const std::wstring& path);
 
-// Opens the file for writing at its end, creating it when it is missing. Every write
-// through the handle lands at the end, even when another process appends meanwhile.
+// Opens the file for appendAnsiText, creating it when it is missing.
 ScopedHandle openForAppending(const std::wstring& path, bool createWhenMissing);
 
 // Creates the file anew, empty, replacing one that is there.
@@ -21,5 +20,9 @@ ScopedHandle createEmptyFile(const std::wstring& path);
 
 // Writes the text in the system's ANSI code page, with no byte-order mark, in one write.
 void writeAnsiText(HANDLE file, const std::wstring& text);
+
+// Like writeAnsiText, at the file's end. The file is locked meanwhile, so that writers in
+// other processes can neither tear the text nor write over it.
+void appendAnsiText(HANDLE file, const std::wstring& text);
 
 }  // namespace platform

@@ -69,7 +69,7 @@ std::optional<SeenBox> answerNextBox(DWORD processId, std::chrono::milliseconds 
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     // Let the box finish laying itself out before it is read.
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
     SeenBox seen;
     seen.title = windowText(box);
     seen.text = windowText(GetDlgItem(box, 0xFFFF));
