@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 using logging::FileExists;
 using logging::writeFileData;
 using namespace testing_support;
@@ -107,11 +109,18 @@ TEST_F(TextFileWriter, RaisesWhenTheFileCannotBeWrittenAndChangesNothing)
 
 TEST_F(TextFileWriter, StoresTextInTheAnsiCodePage)
 {
+    // Set where the test runs under an Arabic locale on purpose.
+    if (const char* expected = std::getenv("EXPECTED_ANSI_CODE_PAGE")) {
+        ASSERT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
+    }
     const std::wstring arabic = L"تنزيل ملفات ل";
     write(arabic, L"Append");
     EXPECT_EQ(readBytes(path()), ansi(arabic));
     if (GetACP() == 1256) {
-        EXPECT_EQ(readBytes(path()).size(), arabic.size());  // one byte a letter
+        // One byte a letter: ت is 0xCA and ل is 0xE1 in code page 1256.
+        EXPECT_EQ(readBytes(path()).size(), arabic.size());
+        EXPECT_EQ(readBytes(path()).front(), '\xCA');
+        EXPECT_EQ(readBytes(path()).back(), '\xE1');
     }
 }
 

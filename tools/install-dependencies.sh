@@ -10,18 +10,24 @@ as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# The tests run the tool under an Arabic locale too (ANSI code page 1256).
+make_arabic_locale() {
+    locale -a 2>/dev/null | grep -qx 'ar_SA.utf8' || as_root localedef -i ar_SA -f UTF-8 ar_SA.UTF-8
+}
+
 missing=""
 for package in $packages; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
         missing="$missing $package"
     fi
 done
-[ -z "$missing" ] && exit 0
-
-echo "Installing:$missing"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    as_root dpkg --add-architecture i386
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        as_root dpkg --add-architecture i386
+    fi
+    as_root apt-get update -qq
+    # shellcheck disable=SC2086
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
 fi
-as_root apt-get update -qq
-# shellcheck disable=SC2086
-as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
+make_arabic_locale
