@@ -1,6 +1,9 @@
 #include "platform/safe_start.h"
 
+#include "platform/error.h"
+
 #include <windows.h>
+#include <commctrl.h>
 
 namespace platform {
 
@@ -16,6 +19,21 @@ void hardenProcess()
     }
     SetDllDirectoryW(L"");
     SetErrorMode(SEM_FAILCRITICALERRORS);
+}
+
+void initCommonControls()
+{
+    const HMODULE commonControls = LoadLibraryW(L"comctl32.dll");
+    if (commonControls == nullptr) {
+        raiseLastError();
+    }
+    using InitCommonControlsExFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const auto initCommonControlsEx = reinterpret_cast<InitCommonControlsExFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(commonControls, "InitCommonControlsEx")));
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    if (initCommonControlsEx == nullptr || !initCommonControlsEx(&classes)) {
+        raiseLastError();
+    }
 }
 
 }  // namespace platform

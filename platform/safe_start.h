@@ -7,4 +7,8 @@ namespace platform {
 // is not ready an error instead of a system dialog.
 void hardenProcess();
 
+// Loads the common controls late, through that restricted search; the manifest selects
+// version 6 (visual styles) from the system's side-by-side store.
+void initCommonControls();
+
 }  // namespace platform

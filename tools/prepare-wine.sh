@@ -10,8 +10,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making the Wine prefix $WINEPREFIX (about 15 s, once)"
     wineboot --init >/dev/null 2>&1
 fi
-# Wait for a wineserver that is still ending, then start one that stays for the whole run.
-wineserver -w
-wineserver -p
+# Let a wineserver that is still ending go, then keep one for the whole run. One left
+# running for good by an earlier run does not end: it is used as it is.
+timeout 10 wineserver -w || true
+wineserver -p 2>/dev/null || true
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v 'Arabic Transparent' /d 'Scheherazade' /f >/dev/null 2>&1

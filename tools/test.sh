@@ -7,7 +7,5 @@ tools/install-dependencies.sh
 cmake --preset mingw-i686 >/dev/null
 cmake --build --preset mingw-i686
 tools/prepare-wine.sh "$PWD/build/wineprefix"
-status=0
-tools/with-display.sh ctest --preset mingw-i686 || status=$?
-WINEPREFIX="$PWD/build/wineprefix" wineserver -k || true
-exit "$status"
+trap 'WINEPREFIX="$PWD/build/wineprefix" wineserver -k 2>/dev/null || true' EXIT INT TERM
+tools/with-display.sh ctest --preset mingw-i686

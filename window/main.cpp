@@ -5,16 +5,13 @@
 #include "window/form1.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
     platform::hardenProcess();
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-
     Form1 form;
     try {
+        platform::initCommonControls();
         form.create(instance, showCommand);
         return platform::runMessageLoop();
     } catch (const platform::Error& error) {

@@ -1,0 +1,54 @@
+#pragma once
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+inline constexpr wchar_t e2eRoot[] = L"C:\\norvasquel e2e";
+inline constexpr wchar_t fontsFile[] = L"C:\\norvasquel e2e\\fonts.txt";
+
+// A copy of the built program in an application folder of its own (e2eRoot\<name>), started
+// as a separate process and driven through its windows. Making one removes the scripts,
+// their markers and the log; destroying it ends the process and releases waiting scripts.
+class RunningTool {
+public:
+    explicit RunningTool(const std::wstring& name);
+    ~RunningTool();
+    RunningTool(const RunningTool&) = delete;
+    RunningTool& operator=(const RunningTool&) = delete;
+
+    // Components\IsBITSBitNorvasquel.bat: leaves the marker "ranBITS", optionally waits for
+    // "releaseBITS", and ends with exit code 0.
+    void writeScript(int bits, bool waitForRelease) const;
+    // Starts the program and waits for its main window.
+    void start();
+    // The main window's child of that class (any case) and text, or null.
+    HWND child(const wchar_t* windowClass, const std::wstring& text) const;
+    bool endsWithin(std::chrono::milliseconds timeout) const;
+    DWORD exitCode() const;
+    std::wstring marker(const std::wstring& name) const { return folder + L"\\Components\\" + name; }
+    // Has font_probe.dll write fontsFile from inside the program; false if the hook did not run there.
+    bool writeFontsFromInside() const;
+
+    std::wstring folder;
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+};
+
+inline void click(HWND button)
+{
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
+std::wstring textOf(HWND window);
+std::wstring classOf(HWND window);
+// The children in z-order, topmost first.
+std::vector<HWND> childrenOf(HWND parent);
+// Waits up to 30 s for the file; true if it came.
+bool waitForFile(const std::wstring& path);
+// The lines of the installation log, without their line breaks.
+std::vector<std::string> logLines();
+
+}  // namespace testing_support
