@@ -10,6 +10,14 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making the Wine prefix $WINEPREFIX (about 15 s, once)"
     wineboot --init >/dev/null 2>&1
 fi
+# Debian's Wine leaves its own fonts out of the prefix; without Marlett the title bar's
+# buttons show as letters.
+for font in /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/tahoma*.ttf; do
+    target="$WINEPREFIX/drive_c/windows/Fonts/$(basename "$font")"
+    if [ -f "$font" ] && [ ! -f "$target" ]; then
+        cp "$font" "$target"
+    fi
+done
 # Let a wineserver that is still ending go, then keep one for the whole run. One left
 # running for good by an earlier run does not end: it is used as it is.
 timeout 10 wineserver -w || true
