@@ -1,6 +1,8 @@
 #!/bin/sh
-# prepare-wine.sh PREFIX
+# prepare-wine.sh PREFIX [virtual-desktop]
 # Makes the build's own Wine prefix once and keeps its wineserver running for what follows.
+# With virtual-desktop, Wine draws its windows inside one desktop window: on a display with
+# no window manager Wine otherwise waits two seconds for every window it closes.
 # Windows maps the face "Arabic Transparent" to one with Arabic letters; Wine does not,
 # so the prefix names a Debian font for it, one whose letters fit the window's layout.
 set -eu
@@ -24,3 +26,9 @@ timeout 10 wineserver -w || true
 wineserver -p 2>/dev/null || true
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v 'Arabic Transparent' /d 'Scheherazade' /f >/dev/null 2>&1
+if [ "${2:-}" = virtual-desktop ]; then
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+else
+    wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
+fi

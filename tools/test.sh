@@ -6,6 +6,6 @@ cd "$(dirname "$0")/.."
 tools/install-dependencies.sh
 cmake --preset mingw-i686 >/dev/null
 cmake --build --preset mingw-i686
-tools/prepare-wine.sh "$PWD/build/wineprefix"
+tools/prepare-wine.sh "$PWD/build/wineprefix" virtual-desktop
 trap 'WINEPREFIX="$PWD/build/wineprefix" wineserver -k 2>/dev/null || true' EXIT INT TERM
 tools/with-display.sh ctest --preset mingw-i686

@@ -243,6 +243,36 @@ TEST(E2e, ClosingDuringAWaitLetsTheScriptFinishLogAndReport)
     EXPECT_EQ(tool.exitCode(), 0u);
 }
 
+TEST(E2e, ClosingDuringTwoNestedWaitsLogsBothAndThenEnds)
+{
+    RunningTool tool(testName());
+    tool.writeScript(32, true);
+    tool.writeScript(64, true);
+    tool.start();
+    click(tool.child(L"Button", installCaption));
+    ASSERT_TRUE(waitForFile(tool.marker(L"ran32")));
+    click(tool.child(L"Button", option64Caption));
+    click(tool.child(L"Button", installCaption));
+    ASSERT_TRUE(waitForFile(tool.marker(L"ran64")));
+    click(tool.child(L"Button", exitCaption));
+    for (int tries = 0; tries < 250 && IsWindow(tool.window); ++tries) {
+        std::this_thread::sleep_for(20ms);
+    }
+    EXPECT_FALSE(IsWindow(tool.window));
+
+    writeBytes(tool.marker(L"release32"), "");
+    writeBytes(tool.marker(L"release64"), "");
+    for (int box = 0; box < 2; ++box) {
+        EXPECT_TRUE(answerNextBox(tool.process.dwProcessId, 30s).has_value()) << "box " << box;
+    }
+    const std::vector<std::string> lines = logLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find(description64), std::string::npos) << "the nested install's line first";
+    EXPECT_NE(lines[1].find(description32), std::string::npos);
+    ASSERT_TRUE(tool.endsWithin(10s));
+    EXPECT_EQ(tool.exitCode(), 0u);
+}
+
 TEST(E2e, FolderNamesWithBlanksAmpersandParenthesesArabicOrAPercentSign)
 {
     // Unquoted, "C:\norvasquel e2e\..." would run C:\norvasquel.exe with the rest as arguments;

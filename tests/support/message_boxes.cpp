@@ -90,7 +90,13 @@ std::optional<SeenBox> answerNextBox(DWORD processId, std::chrono::milliseconds 
     if (whileShown) {
         whileShown(seen);
     }
-    PostMessageW(okButton != nullptr ? okButton : box, okButton != nullptr ? BM_CLICK : WM_CLOSE, 0, 0);
+    // The button's command, as its click sends it to the box (BM_CLICK itself takes Wine two seconds).
+    if (okButton != nullptr) {
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(okButton), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(okButton));
+    } else {
+        PostMessageW(box, WM_CLOSE, 0, 0);
+    }
     while (IsWindow(box) && std::chrono::steady_clock::now() < deadline + std::chrono::seconds(5)) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
