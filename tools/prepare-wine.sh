@@ -20,10 +20,6 @@ for font in /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/tahoma*.ttf;
         cp "$font" "$target"
     fi
 done
-# Let a wineserver that is still ending go, then keep one for the whole run. One left
-# running for good by an earlier run does not end: it is used as it is.
-timeout 10 wineserver -w || true
-wineserver -p 2>/dev/null || true
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v 'Arabic Transparent' /d 'Scheherazade' /f >/dev/null 2>&1
 if [ "${2:-}" = virtual-desktop ]; then
@@ -32,3 +28,8 @@ if [ "${2:-}" = virtual-desktop ]; then
 else
     wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
 fi
+# Start afresh with one wineserver that stays for the whole run: the processes that making
+# the prefix left behind have no display, and the desktop setting is read when one starts.
+wineserver -k 2>/dev/null || true
+timeout 10 wineserver -w || true
+wineserver -p >/dev/null 2>&1 </dev/null
