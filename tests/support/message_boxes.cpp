@@ -1,26 +1,13 @@
 #include "tests/support/message_boxes.h"
 
+#include "tests/support/window_queries.h"
+
 #include <thread>
 #include <vector>
 
 namespace testing_support {
 
 namespace {
-
-std::wstring windowText(HWND window)
-{
-    wchar_t text[1024] = L"";
-    SendMessageTimeoutW(window, WM_GETTEXT, ARRAYSIZE(text), reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
-                        nullptr);
-    return text;
-}
-
-std::wstring className(HWND window)
-{
-    wchar_t name[64] = L"";
-    GetClassNameW(window, name, ARRAYSIZE(name));
-    return name;
-}
 
 struct BoxSearch {
     DWORD processId;
@@ -32,7 +19,7 @@ BOOL CALLBACK findBox(HWND window, LPARAM context)
     auto& search = *reinterpret_cast<BoxSearch*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window) && className(window) == L"#32770") {
+    if (owner == search.processId && IsWindowVisible(window) && classOf(window) == L"#32770") {
         search.found = window;
         return FALSE;
     }
@@ -44,15 +31,6 @@ HWND findBoxOf(DWORD processId)
     BoxSearch search{processId};
     EnumWindows(findBox, reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-std::vector<HWND> childrenOf(HWND parent)
-{
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        children.push_back(child);
-    }
-    return children;
 }
 
 }  // namespace
@@ -71,18 +49,18 @@ std::optional<SeenBox> answerNextBox(DWORD processId, std::chrono::milliseconds 
     // Let the box finish laying itself out before it is read.
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     SeenBox seen;
-    seen.title = windowText(box);
-    seen.text = windowText(GetDlgItem(box, 0xFFFF));
+    seen.title = textOf(box);
+    seen.text = textOf(GetDlgItem(box, 0xFFFF));
     HWND okButton = nullptr;
     for (HWND child : childrenOf(box)) {
         if (!IsWindowVisible(child)) {
             continue;
         }
         const LONG style = GetWindowLongW(child, GWL_STYLE);
-        if (className(child) == L"Button") {
+        if (classOf(child) == L"Button") {
             ++seen.buttons;
             okButton = child;
-        } else if (className(child) == L"Static" && (style & SS_TYPEMASK) == SS_ICON &&
+        } else if (classOf(child) == L"Static" && (style & SS_TYPEMASK) == SS_ICON &&
                    SendMessageW(child, STM_GETICON, 0, 0) != 0) {
             seen.hasIcon = true;
         }

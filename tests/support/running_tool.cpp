@@ -1,6 +1,7 @@
 #include "tests/support/running_tool.h"
 
 #include "tests/support/files.h"
+#include "tests/support/window_queries.h"
 #include "window/layout.h"
 
 #include <thread>
@@ -99,30 +100,6 @@ bool RunningTool::writeFontsFromInside() const
     const bool written = hook != nullptr && waitForFile(fontsFile);
     UnhookWindowsHookEx(hook);
     return written;
-}
-
-std::wstring textOf(HWND window)
-{
-    wchar_t text[512] = L"";
-    SendMessageTimeoutW(window, WM_GETTEXT, ARRAYSIZE(text), reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
-                        nullptr);
-    return text;
-}
-
-std::wstring classOf(HWND window)
-{
-    wchar_t name[64] = L"";
-    GetClassNameW(window, name, ARRAYSIZE(name));
-    return name;
-}
-
-std::vector<HWND> childrenOf(HWND parent)
-{
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        children.push_back(child);
-    }
-    return children;
 }
 
 bool waitForFile(const std::wstring& path)

@@ -1,4 +1,6 @@
 #pragma once
+#include "tests/support/window_queries.h"
+
 #include <windows.h>
 
 #include <chrono>
@@ -42,10 +44,6 @@ inline void click(HWND button)
 {
     PostMessageW(button, BM_CLICK, 0, 0);
 }
-std::wstring textOf(HWND window);
-std::wstring classOf(HWND window);
-// The children in z-order, topmost first.
-std::vector<HWND> childrenOf(HWND parent);
 // Waits up to 30 s for the file; true if it came.
 bool waitForFile(const std::wstring& path);
 // The lines of the installation log, without their line breaks.
