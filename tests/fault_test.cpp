@@ -168,7 +168,11 @@ TEST_F(Faults, AScriptKilledFromOutsideIsLoggedAndReportedWithItsExitCode)
         CloseHandle(script);
         box = answerNextBox(GetCurrentProcessId(), 30s);
     });
-    writeBytes(marker(L"release32"), "");  // lets the orphaned helper go
+    // Let the killed script's helper go, and see it gone: it holds the test's output open.
+    writeBytes(marker(L"release32"), "");
+    for (int tries = 0; tries < 500 && exists(marker(L"release32")); ++tries) {
+        std::this_thread::sleep_for(20ms);
+    }
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->text, L"انتهت عملية التثبيت برمز الخطأ 9@Form1.cmdSetup_Click");
     EXPECT_EQ(loggedLines().size(), 1u);
@@ -185,7 +189,13 @@ TEST_F(Faults, ThirtyNestedInstallsAllFinish)
             PostMessageW(control(layout::cmdSetupId), BM_CLICK, 0, 0);
         }
         waitFor(marker(L"ran32"));
-        writeBytes(marker(L"release32"), "");
+        // Each waiting script takes the release file away; release them one by one.
+        for (int script = 0; script < 30; ++script) {
+            writeBytes(marker(L"release32"), "");
+            for (int tries = 0; tries < 500 && exists(marker(L"release32")); ++tries) {
+                std::this_thread::sleep_for(20ms);
+            }
+        }
         while (answered < 30 && answerNextBox(GetCurrentProcessId(), 30s)) {
             ++answered;
         }
