@@ -1,0 +1,98 @@
+// busy_wait_reference: the polling reference, the first design's wait kept as a yardstick.
+// Its window has the tool's caption and an install button with the tool's text and id. The
+// button starts Components\Is32BitNorvasquel.bat beside the program through cmd.exe, exactly as
+// the tool does, and then waits as first designed: it opens the process by its id with
+// PROCESS_QUERY_INFORMATION and loops, asking for the exit code and handling every pending
+// message, with no pause, until the code is no longer STILL_ACTIVE (259). Then it shows the
+// tool's success box. Not part of the product.
+#include "bench/window_classes.h"
+#include "commands/install_plan.h"
+#include "platform/error.h"
+#include "platform/folders.h"
+#include "platform/process.h"
+#include "window/layout.h"
+
+#include <windows.h>
+
+namespace {
+
+void install(HWND window)
+{
+    const std::wstring folder = platform::applicationFolder();
+    const std::wstring script = folder + L"\\" + std::wstring(commands::scriptFor(true));
+    // Like the first design's Shell(), keep only the process id.
+    const unsigned long id = platform::startProgram(platform::systemFolder() + L"\\cmd.exe",
+                                                    commands::interpreterCommandLine(script), folder,
+                                                    SW_SHOWNORMAL)
+                                 .id;
+    const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, id);
+    DWORD exitCode = STILL_ACTIVE;
+    for (;;) {
+        GetExitCodeProcess(process, &exitCode);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (exitCode != STILL_ACTIVE) {
+            break;
+        }
+    }
+    CloseHandle(process);
+    MessageBoxW(window, L"تمت عملية التثبيت بنجاح..", layout::caption, MB_OK | MB_ICONINFORMATION);
+}
+
+LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(wParam) == layout::cmdSetupId && HIWORD(wParam) == BN_CLICKED) {
+            try {
+                install(window);
+            } catch (const platform::Error& error) {
+                MessageBoxW(window, error.description().c_str(), layout::caption, MB_OK | MB_ICONERROR);
+            }
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = windowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = bench::pollingReferenceClass;
+    if (RegisterClassExW(&windowClass) == 0) {
+        return 1;
+    }
+    const HWND window = CreateWindowExW(0, bench::pollingReferenceClass, layout::caption, WS_OVERLAPPEDWINDOW,
+                                        CW_USEDEFAULT, CW_USEDEFAULT, 400, 200, nullptr, nullptr, instance,
+                                        nullptr);
+    if (window == nullptr ||
+        CreateWindowExW(0, L"BUTTON", L"تحميل", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 270, 110, 105,
+                        33, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::cmdSetupId)), instance,
+                        nullptr) == nullptr) {
+        return 1;
+    }
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
