@@ -1,20 +1,13 @@
 #include "platform/dpi.h"
 
 #include "platform/error.h"
+#include "platform/system_function.h"
 
 namespace platform {
 
 namespace {
 
-// Windows 10 functions, looked up at run time so that the program starts on Windows 7.
-template <typename Function>
-Function user32Function(const char* name)
-{
-    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    return user32 ? reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(user32, name)))
-                  : nullptr;
-}
-
+// Windows 10 functions.
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 
@@ -22,7 +15,8 @@ using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD
 
 unsigned windowDpi(HWND window)
 {
-    static const auto getDpiForWindow = user32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    static const auto getDpiForWindow =
+        systemFunction<GetDpiForWindowFunction>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
     if (getDpiForWindow != nullptr) {
         const UINT dpi = getDpiForWindow(window);
         if (dpi != 0) {
@@ -37,7 +31,8 @@ unsigned windowDpi(HWND window)
 
 SIZE windowSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, unsigned dpi)
 {
-    static const auto adjustForDpi = user32Function<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
+    static const auto adjustForDpi = systemFunction<AdjustWindowRectExForDpiFunction>(
+        GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi");
     RECT frame{0, 0, clientWidth, clientHeight};
     const BOOL adjusted = adjustForDpi != nullptr ? adjustForDpi(&frame, style, FALSE, exStyle, dpi)
                                                   : AdjustWindowRectEx(&frame, style, FALSE, exStyle);

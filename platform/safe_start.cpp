@@ -1,6 +1,7 @@
 #include "platform/safe_start.h"
 
 #include "platform/error.h"
+#include "platform/system_function.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -11,9 +12,8 @@ void hardenProcess()
 {
     // SetDefaultDllDirectories came with an update to Windows 7; look it up rather than import it.
     using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-    const HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
-    const auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
-        reinterpret_cast<void (*)()>(GetProcAddress(kernel32, "SetDefaultDllDirectories")));
+    const auto setDefaultDllDirectories = systemFunction<SetDefaultDllDirectoriesFunction>(
+        GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (setDefaultDllDirectories != nullptr) {
         setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     }
@@ -28,8 +28,8 @@ void initCommonControls()
         raiseLastError();
     }
     using InitCommonControlsExFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const auto initCommonControlsEx = reinterpret_cast<InitCommonControlsExFunction>(
-        reinterpret_cast<void (*)()>(GetProcAddress(commonControls, "InitCommonControlsEx")));
+    const auto initCommonControlsEx =
+        systemFunction<InitCommonControlsExFunction>(commonControls, "InitCommonControlsEx");
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     if (initCommonControlsEx == nullptr || !initCommonControlsEx(&classes)) {
         raiseLastError();

@@ -5,13 +5,18 @@
 // it then presses "تحميل", reads the message box that follows and presses its OK button; at
 // the end it presses "خروج" and waits for the tool to close. What it saw goes, in UTF-8, to
 // FOLDER\report.txt; a failure is reported there as "error=...".
+#include "tests/support/message_boxes.h"
+#include "tests/support/window_queries.h"
+#include "window/layout.h"
+
 #include <windows.h>
 
 #include <string>
 
+using namespace testing_support;
+
 namespace {
 
-constexpr wchar_t mainCaption[] = L"إصلاح/تثبيت ملفات التشغيل";
 constexpr wchar_t installCaption[] = L"تحميل";
 constexpr wchar_t exitCaption[] = L"خروج";
 
@@ -39,25 +44,9 @@ int fail(const std::wstring& reason)
     return 1;
 }
 
-std::wstring textOf(HWND window)
-{
-    wchar_t text[1024] = L"";
-    SendMessageTimeoutW(window, WM_GETTEXT, ARRAYSIZE(text), reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
-                        nullptr);
-    return text;
-}
-
-bool hasClass(HWND window, const wchar_t* name)
-{
-    wchar_t found[64] = L"";
-    GetClassNameW(window, found, ARRAYSIZE(found));
-    return lstrcmpiW(found, name) == 0;
-}
-
 struct Search {
     DWORD processId;
-    const wchar_t* windowClass;  // or nullptr for any
-    const wchar_t* caption;      // or nullptr for any
+    const wchar_t* caption;
     HWND found = nullptr;
 };
 
@@ -67,19 +56,18 @@ BOOL CALLBACK matchTopWindow(HWND window, LPARAM context)
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if (owner == search.processId && IsWindowVisible(window) &&
-        (search.windowClass == nullptr || hasClass(window, search.windowClass)) &&
-        (search.caption == nullptr || textOf(window) == search.caption)) {
+        textOf(window) == search.caption) {
         search.found = window;
         return FALSE;
     }
     return TRUE;
 }
 
-// Waits up to a minute for a visible top-level window of the process; gives up if it ends.
-HWND waitForWindow(const PROCESS_INFORMATION& process, const wchar_t* windowClass, const wchar_t* caption)
+// Waits up to a minute for the process's visible top-level window; gives up if it ends.
+HWND waitForWindow(const PROCESS_INFORMATION& process, const wchar_t* caption)
 {
     for (int tries = 0; tries < 1200; ++tries) {
-        Search search{process.dwProcessId, windowClass, caption};
+        Search search{process.dwProcessId, caption};
         EnumWindows(matchTopWindow, reinterpret_cast<LPARAM>(&search));
         if (search.found != nullptr) {
             Sleep(300);  // let it finish drawing
@@ -94,8 +82,8 @@ HWND waitForWindow(const PROCESS_INFORMATION& process, const wchar_t* windowClas
 
 HWND childButton(HWND parent, const wchar_t* caption)
 {
-    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (hasClass(child, L"Button") && textOf(child) == caption) {
+    for (HWND child : childrenOf(parent)) {
+        if (lstrcmpiW(classOf(child).c_str(), L"Button") == 0 && textOf(child) == caption) {
             return child;
         }
     }
@@ -120,9 +108,9 @@ int wmain(int argc, wchar_t** argv)
                         &process)) {
         return fail(L"could not start " + std::wstring(argv[1]) + L", error " + std::to_wstring(GetLastError()));
     }
-    const HWND window = waitForWindow(process, nullptr, mainCaption);
+    const HWND window = waitForWindow(process, layout::caption);
     if (window == nullptr) {
-        return fail(L"the tool showed no window captioned " + std::wstring(mainCaption));
+        return fail(L"the tool showed no window captioned " + std::wstring(layout::caption));
     }
     RECT frame{};
     GetWindowRect(window, &frame);
@@ -144,15 +132,11 @@ int wmain(int argc, wchar_t** argv)
             return fail(L"no button " + std::wstring(installCaption));
         }
         PostMessageW(installButton, BM_CLICK, 0, 0);
-        const HWND box = waitForWindow(process, L"#32770", nullptr);
-        if (box == nullptr) {
+        const auto box = answerNextBox(process.dwProcessId, std::chrono::minutes(1));
+        if (!box) {
             return fail(L"no message box after pressing " + std::wstring(installCaption));
         }
-        report += L"title=" + textOf(box) + L"\ntext=" + textOf(GetDlgItem(box, 0xFFFF)) + L"\n";
-        PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-        for (int tries = 0; IsWindow(box) && tries < 200; ++tries) {
-            Sleep(50);
-        }
+        report += L"title=" + box->title + L"\ntext=" + box->text + L"\n";
     }
     report += L"acp=" + std::to_wstring(GetACP()) + L"\n";
 

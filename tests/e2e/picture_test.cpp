@@ -1,4 +1,5 @@
 // What the main window looks like on the display.
+#include "platform/system_function.h"
 #include "tests/support/files.h"
 #include "tests/support/running_tool.h"
 #include "window/layout.h"
@@ -21,8 +22,7 @@ std::string capture(HWND window)
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
     using Spawn = LONG(WINAPI*)(char* const*, int);
-    const auto spawn = reinterpret_cast<Spawn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "__wine_unix_spawnvp")));
+    const auto spawn = platform::systemFunction<Spawn>(GetModuleHandleW(L"ntdll.dll"), "__wine_unix_spawnvp");
     const std::string crop = "567x314+" + std::to_string(origin.x) + "+" + std::to_string(origin.y);
     const char* argv[] = {"/usr/bin/import", "-window", "root", "-crop", crop.c_str(), "-depth", "8",
                           "rgb:/tmp/norvasquel-e2e-window.rgb", nullptr};

@@ -1,5 +1,6 @@
 #include "tests/support/running_tool.h"
 
+#include "platform/system_function.h"
 #include "tests/support/files.h"
 #include "tests/support/window_queries.h"
 #include "window/layout.h"
@@ -94,7 +95,7 @@ bool RunningTool::writeFontsFromInside() const
 {
     removeFile(fontsFile);
     const HMODULE dll = LoadLibraryW((ownFolder() + L"\\font_probe.dll").c_str());
-    const auto procedure = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(dll, "probeFonts@12")));
+    const auto procedure = platform::systemFunction<HOOKPROC>(dll, "probeFonts@12");
     const HHOOK hook = procedure ? SetWindowsHookExW(WH_GETMESSAGE, procedure, dll, process.dwThreadId) : nullptr;
     PostMessageW(window, RegisterWindowMessageW(L"NorvasquelFontProbe"), 0, 0);
     const bool written = hook != nullptr && waitForFile(fontsFile);
