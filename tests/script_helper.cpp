@@ -1,6 +1,6 @@
 // script_helper touch FILE | wait FILE | exit CODE
 // What the test setup scripts call: leave a marker, wait until a file appears (at most a
-// minute) and take it away, or end with an exit code.
+// minute), or end with an exit code.
 #include <windows.h>
 
 #include <cwchar>
@@ -20,7 +20,6 @@ int wmain(int argc, wchar_t** argv)
     if (command == L"wait") {
         for (int tries = 0; tries < 3000; ++tries) {
             if (GetFileAttributesW(argument) != INVALID_FILE_ATTRIBUTES) {
-                DeleteFileW(argument);  // tells the test that this waiter has gone
                 return 0;
             }
             Sleep(20);
