@@ -9,26 +9,50 @@
 #include <exception>
 #include <new>
 
+namespace {
+
+constexpr wchar_t location[] = L"@Form1.cmdSetup_Click";
+
+// The description of the exception being handled. Out of memory is passed on as it is.
+std::wstring currentDescription()
+{
+    try {
+        throw;
+    } catch (const platform::Error& error) {
+        return error.description();
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& error) {
+        const char* what = error.what();
+        return std::wstring(what, what + std::char_traits<char>::length(what));
+    } catch (...) {
+        return platform::systemDescription(ERROR_INTERNAL_ERROR);
+    }
+}
+
+// Called while an exception is handled; nothing leaves it, as the window's code called it.
+void reportCurrentError(HWND owner) noexcept
+{
+    try {
+        platform::showMessageBox(owner, currentDescription() + location, MB_OK);
+    } catch (const std::bad_alloc&) {
+        platform::showOutOfMemoryBox(owner, location);
+    } catch (...) {
+        // The report itself failed: no way is left to tell the user.
+    }
+}
+
+}  // namespace
+
 void cmdSetup_Click(Form1& form, short index)
 {
-    std::wstring description;
     try {
         if (index == 0) {
             commands::installSupportFiles(form);
         } else if (index == 1) {
             commands::exitProgram(form);
         }
-        return;
-    } catch (const platform::Error& error) {
-        description = error.description();
-    } catch (const std::bad_alloc&) {
-        description = platform::systemDescription(ERROR_NOT_ENOUGH_MEMORY);
-    } catch (const std::exception& error) {
-        description = std::wstring(error.what(), error.what() + std::char_traits<char>::length(error.what()));
-    }
-    try {
-        platform::showMessageBox(form.handle(), description + L"@Form1.cmdSetup_Click", MB_OK);
-    } catch (const platform::Error&) {
-        // The report itself failed: no way is left to tell the user.
+    } catch (...) {
+        reportCurrentError(form.handle());
     }
 }

@@ -13,22 +13,37 @@ void appendDigits(std::wstring& text, int value, int width)
     text += digits;
 }
 
+// A separator comes from the regional settings, which any user can set: no control character
+// may split the line or forge another. Directional marks stay (Arabic settings use them).
+std::wstring printable(std::wstring_view separator)
+{
+    std::wstring kept;
+    for (const wchar_t character : separator) {
+        if (character >= 0x20 && character != 0x7F) {
+            kept += character;
+        }
+    }
+    return kept;
+}
+
 }  // namespace
 
 std::wstring formatLogTime(const platform::DateTime& time, std::wstring_view dateSeparator,
                            std::wstring_view timeSeparator)
 {
+    const std::wstring dateMark = printable(dateSeparator);
+    const std::wstring timeMark = printable(timeSeparator);
     std::wstring text;
     appendDigits(text, time.day, 2);
-    text += dateSeparator;
+    text += dateMark;
     appendDigits(text, time.month, 2);
-    text += dateSeparator;
+    text += dateMark;
     appendDigits(text, time.year, 4);
     text += L' ';
     appendDigits(text, time.hour, 2);
-    text += timeSeparator;
+    text += timeMark;
     appendDigits(text, time.minute, 2);
-    text += timeSeparator;
+    text += timeMark;
     appendDigits(text, time.second, 2);
     return text;
 }

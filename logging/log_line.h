@@ -7,7 +7,7 @@
 namespace logging {
 
 // "dd/mm/yyyy hh:nn:ss" on the 24-hour clock with the digits 0 to 9, where "/" and ":"
-// stand for the given separators.
+// stand for the given separators, less any control character they hold.
 std::wstring formatLogTime(const platform::DateTime& time, std::wstring_view dateSeparator,
                            std::wstring_view timeSeparator);
 

@@ -17,7 +17,29 @@ bool isExistingFile(const std::wstring& path)
     }
 }
 
+// The program runs elevated, and any user can put a link where it writes (in the root of
+// drive C, for one): a write through it would land in a file of the link's choosing.
+void refuseLinks(HANDLE file, const std::wstring& path)
+{
+    if (leadsToAnotherFile(platform::factsOf(file))) {
+        throw platform::Error(ERROR_CANT_ACCESS_FILE,
+                              L"الملف " + path + L" رابط إلى ملف آخر، فلم يكتب فيه شيء. احذفه ثم أعد المحاولة.");
+    }
+}
+
+void appendTo(const std::wstring& path, const std::wstring& text)
+{
+    const platform::ScopedHandle file = platform::openOrCreateForWriting(path);
+    refuseLinks(file.get(), path);
+    platform::appendAnsiText(file.get(), text);
+}
+
 }  // namespace
+
+bool leadsToAnotherFile(const platform::FileFacts& facts)
+{
+    return (facts.attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 || facts.linkCount > 1;
+}
 
 std::wstring joinedPath(const std::wstring& folder, const std::wstring& name)
 {
@@ -35,16 +57,17 @@ void writeFileData(const std::wstring& myData, const std::wstring& transType, st
     }
     const std::wstring path = joinedPath(filePath, fileName);
 
-    if (!isExistingFile(path)) {
+    if (transType == L"Append") {
+        // Open or create in one step: no existence test that a file deleted meanwhile defeats.
+        appendTo(path, myData);
+    } else if (!isExistingFile(path)) {
         // Should another writer create the file in the meantime, append rather than truncate it.
-        const platform::ScopedHandle file = platform::openForAppending(path, true);
-        platform::appendAnsiText(file.get(), myData);
-    } else if (transType == L"Append") {
-        const platform::ScopedHandle file = platform::openForAppending(path, false);
-        platform::appendAnsiText(file.get(), myData);
+        appendTo(path, myData);
     } else if (transType == L"Overwrite") {
         platform::deleteFile(path);
-        const platform::ScopedHandle file = platform::createEmptyFile(path);
+        // Whatever took the name since the delete is not written over.
+        const platform::ScopedHandle file = platform::createNewForWriting(path);
+        refuseLinks(file.get(), path);
         platform::writeAnsiText(file.get(), myData);
     }
 }

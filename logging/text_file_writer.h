@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/files.h"
+
 #include <string>
 
 namespace logging {
@@ -9,6 +11,10 @@ namespace logging {
 // variables too, by the application folder and "DataFile.txt". Failures are raised.
 void writeFileData(const std::wstring& myData, const std::wstring& transType, std::wstring& filePath,
                    std::wstring& fileName);
+
+// True when a write to the opened file would also change another: it is a link (a reparse
+// point), or one of several names of the same file (hard links).
+bool leadsToAnotherFile(const platform::FileFacts& facts);
 
 // The folder and the name joined by one backslash, whatever either already holds.
 std::wstring joinedPath(const std::wstring& folder, const std::wstring& name);

@@ -10,12 +10,17 @@ namespace {
 
 std::wstring userLocaleText(LCTYPE item)
 {
-    wchar_t buffer[16];  // the separators hold at most four characters and a terminator
-    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, buffer, ARRAYSIZE(buffer));
+    const int size = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, nullptr, 0);
+    if (size == 0) {
+        raiseLastError();
+    }
+    std::wstring text(static_cast<size_t>(size), L'\0');
+    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, text.data(), size);
     if (length == 0) {
         raiseLastError();
     }
-    return std::wstring(buffer, static_cast<size_t>(length - 1));
+    text.resize(static_cast<size_t>(length - 1));
+    return text;
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 namespace platform {
@@ -18,8 +19,14 @@ private:
     std::wstring description_;
 };
 
+// Room for any of the system's error descriptions.
+inline constexpr size_t descriptionCapacity = 1024;
+
 // The system's own text for an error number, without the trailing line break.
 std::wstring systemDescription(unsigned long number);
+
+// The same text in the caller's buffer, for where nothing may be allocated; returns its length.
+size_t systemDescriptionInto(unsigned long number, wchar_t* buffer, size_t capacity) noexcept;
 
 [[noreturn]] void raiseSystemError(unsigned long number);
 

@@ -11,49 +11,25 @@ namespace {
 
 constexpr DWORD shareWithOthers = FILE_SHARE_READ | FILE_SHARE_WRITE;
 
-// Windows refuses to write to a read-only file, but some hosts let a privileged user do
-// it anyway (Wine running as root); the attribute must hold everywhere.
-void refuseReadOnly(const std::wstring& path)
-{
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        raiseSystemError(ERROR_ACCESS_DENIED);
-    }
-}
+// Another writer holds its lock only for the moment of its write; a lock held longer
+// belongs to something else. The window does not answer while we wait, so the wait is short.
+constexpr auto lockPatience = std::chrono::seconds(1);
 
-ScopedHandle openFile(const std::wstring& path, DWORD access, DWORD disposition)
+ScopedHandle openForWriting(const std::wstring& path, DWORD disposition)
 {
-    refuseReadOnly(path);
-    ScopedHandle file(CreateFileW(path.c_str(), access, shareWithOthers, nullptr, disposition,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    ScopedHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, shareWithOthers, nullptr, disposition,
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file.valid()) {
         raiseLastError();
+    }
+    // Windows refuses to write to a read-only file, but some hosts let a privileged user do
+    // it anyway (Wine running as root); the attribute must hold everywhere.
+    if ((factsOf(file.get()).attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        raiseSystemError(ERROR_ACCESS_DENIED);
     }
     return file;
 }
 
-std::string ansiBytes(const std::wstring& text)
-{
-    if (text.empty()) {
-        return {};
-    }
-    if (text.size() > static_cast<size_t>(std::numeric_limits<int>::max())) {
-        raiseSystemError(ERROR_INVALID_PARAMETER);
-    }
-    const int wideLength = static_cast<int>(text.size());
-    const int byteLength = WideCharToMultiByte(CP_ACP, 0, text.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    if (byteLength == 0) {
-        raiseLastError();
-    }
-    std::string bytes(static_cast<size_t>(byteLength), '\0');
-    if (WideCharToMultiByte(CP_ACP, 0, text.data(), wideLength, bytes.data(), byteLength, nullptr, nullptr) == 0) {
-        raiseLastError();
-    }
-    return bytes;
-}
-
-// Another writer holds its lock only for the moment of its write; a lock held longer
-// belongs to something else, and the user hears of it rather than waiting for ever.
 void lockWithin(HANDLE file, OVERLAPPED& range, std::chrono::milliseconds patience)
 {
     const auto deadline = std::chrono::steady_clock::now() + patience;
@@ -84,14 +60,52 @@ void deleteFile(const std::wstring& path)
     }
 }
 
-ScopedHandle openForAppending(const std::wstring& path, bool createWhenMissing)
+FileFacts factsOf(HANDLE file)
 {
-    return openFile(path, GENERIC_WRITE, createWhenMissing ? OPEN_ALWAYS : OPEN_EXISTING);
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(file, &information)) {
+        raiseLastError();
+    }
+    FILE_ATTRIBUTE_TAG_INFO tag{};
+    if (!GetFileInformationByHandleEx(file, FileAttributeTagInfo, &tag, sizeof tag)) {
+        raiseLastError();
+    }
+    return FileFacts{information.dwFileAttributes | tag.FileAttributes, information.nNumberOfLinks};
 }
 
-ScopedHandle createEmptyFile(const std::wstring& path)
+ScopedHandle openOrCreateForWriting(const std::wstring& path)
 {
-    return openFile(path, GENERIC_WRITE, CREATE_ALWAYS);
+    return openForWriting(path, OPEN_ALWAYS);
+}
+
+ScopedHandle createNewForWriting(const std::wstring& path)
+{
+    return openForWriting(path, CREATE_NEW);
+}
+
+std::string ansiBytes(const std::wstring& text)
+{
+    if (text.empty()) {
+        return {};
+    }
+    if (text.size() > static_cast<size_t>(std::numeric_limits<int>::max())) {
+        raiseSystemError(ERROR_INVALID_PARAMETER);
+    }
+    // UTF-8 holds every character and takes neither the flag nor a default character.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const char* const unknown = utf8 ? nullptr : "?";
+    const int wideLength = static_cast<int>(text.size());
+    const int byteLength = WideCharToMultiByte(CP_ACP, flags, text.data(), wideLength, nullptr, 0, unknown, nullptr);
+    if (byteLength == 0) {
+        raiseLastError();
+    }
+    std::string bytes(static_cast<size_t>(byteLength), '\0');
+    if (WideCharToMultiByte(CP_ACP, flags, text.data(), wideLength, bytes.data(), byteLength, unknown, nullptr) ==
+        0) {
+        raiseLastError();
+    }
+    return bytes;
 }
 
 void writeAnsiText(HANDLE file, const std::wstring& text)
@@ -113,7 +127,7 @@ void appendAnsiText(HANDLE file, const std::wstring& text)
 {
     // The whole range that any file can have, locked before the end is looked up.
     OVERLAPPED everything{};
-    lockWithin(file, everything, std::chrono::seconds(5));
+    lockWithin(file, everything, lockPatience);
     try {
         LARGE_INTEGER none{};
         if (!SetFilePointerEx(file, none, nullptr, FILE_END)) {

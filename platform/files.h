@@ -12,11 +12,20 @@ unsigned long fileAttributes(const std::wstring& path);
 
 void deleteFile(const std::wstring& path);
 
-// Opens the file for appendAnsiText, creating it when it is missing.
-ScopedHandle openForAppending(const std::wstring& path, bool createWhenMissing);
+// What an open file is, read from its handle rather than from its path, which may have
+// changed since it was opened.
+struct FileFacts {
+    unsigned long attributes = 0;
+    unsigned long linkCount = 0;
+};
+FileFacts factsOf(HANDLE file);
 
-// Creates the file anew, empty, replacing one that is there.
-ScopedHandle createEmptyFile(const std::wstring& path);
+// Opens the file for writing, creating it when it is missing. A link at the path is opened
+// itself, not followed; a read-only file is refused.
+ScopedHandle openOrCreateForWriting(const std::wstring& path);
+
+// Creates the file for writing; fails when anything already has its name.
+ScopedHandle createNewForWriting(const std::wstring& path);
 
 // Writes the text in the system's ANSI code page, with no byte-order mark, in one write.
 void writeAnsiText(HANDLE file, const std::wstring& text);
@@ -24,5 +33,9 @@ void writeAnsiText(HANDLE file, const std::wstring& text);
 // Like writeAnsiText, at the file's end. The file is locked meanwhile, so that writers in
 // other processes can neither tear the text nor write over it.
 void appendAnsiText(HANDLE file, const std::wstring& text);
+
+// The text as the ANSI code page stores it: a character that the code page lacks becomes
+// "?", never a look-alike.
+std::string ansiBytes(const std::wstring& text);
 
 }  // namespace platform

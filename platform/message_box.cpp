@@ -13,4 +13,15 @@ int showMessageBox(HWND owner, const std::wstring& text, unsigned style, const s
     return pressed;
 }
 
+void showOutOfMemoryBox(HWND owner, const wchar_t* suffix) noexcept
+{
+    wchar_t text[descriptionCapacity];
+    size_t length = systemDescriptionInto(ERROR_NOT_ENOUGH_MEMORY, text, descriptionCapacity);
+    for (; *suffix != L'\0' && length + 1 < descriptionCapacity; ++suffix) {
+        text[length++] = *suffix;
+    }
+    text[length] = L'\0';
+    MessageBoxW(owner, text, programTitle, MB_OK);
+}
+
 }  // namespace platform

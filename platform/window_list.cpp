@@ -2,6 +2,7 @@
 
 #include "platform/error.h"
 
+#include <new>
 #include <string_view>
 
 namespace platform {
@@ -11,6 +12,7 @@ namespace {
 struct Search {
     std::wstring_view className;
     std::vector<HWND> found;
+    bool outOfMemory = false;
 };
 
 BOOL CALLBACK collect(HWND window, LPARAM context)
@@ -19,7 +21,13 @@ BOOL CALLBACK collect(HWND window, LPARAM context)
     wchar_t name[64];
     const int length = GetClassNameW(window, name, ARRAYSIZE(name));
     if (std::wstring_view(name, static_cast<size_t>(length)) == search.className) {
-        search.found.push_back(window);
+        // No exception may unwind through the system's frames that call back here.
+        try {
+            search.found.push_back(window);
+        } catch (...) {
+            search.outOfMemory = true;
+            return FALSE;
+        }
     }
     return TRUE;
 }
@@ -30,6 +38,9 @@ std::vector<HWND> openProgramWindows(const wchar_t* className)
 {
     Search search{className, {}};
     EnumThreadWindows(GetCurrentThreadId(), collect, reinterpret_cast<LPARAM>(&search));
+    if (search.outOfMemory) {
+        throw std::bad_alloc();
+    }
     return search.found;
 }
 

@@ -1,8 +1,9 @@
 #include "platform/error.h"
 #include "tests/support/install_fixture.h"
+#include "tests/failing_allocator.h"
+#include "tests/support/process_usage.h"
 
 #include <windows.h>
-#include <psapi.h>
 #include <winioctl.h>
 
 #include <map>
@@ -63,6 +64,94 @@ TEST_F(Faults, UnwritableLogKeepsItsBytesAndTheNextInstallAppends)
     RemoveDirectoryW(logPath);
     EXPECT_EQ(install(), std::vector<std::wstring>{successText});
     EXPECT_EQ(loggedLines().size(), 1u);
+}
+
+TEST_F(Faults, AHardLinkedLogIsRefusedAndTheFileBehindItKeepsItsBytes)
+{
+    writeScript(32, false, "exit /b 0");
+    // Anyone may replace the log in the root of drive C by a second name of a file they choose.
+    const std::wstring target = ownFolder() + L"\\linked-target.txt";
+    writeBytes(target, "not a log\r\n");
+    ASSERT_TRUE(CreateHardLinkW(logPath, target.c_str(), nullptr));
+    const auto texts = install();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_TRUE(texts[0].ends_with(L"@Form1.cmdSetup_Click"));
+    EXPECT_NE(texts[0].find(L"رابط إلى ملف آخر"), std::wstring::npos) << "says why";
+    EXPECT_EQ(readBytes(target), "not a log\r\n");
+
+    removeFile(logPath);
+    EXPECT_EQ(install(), std::vector<std::wstring>{successText});
+    EXPECT_EQ(loggedLines().size(), 1u);
+    EXPECT_EQ(readBytes(target), "not a log\r\n");
+    removeFile(target);
+}
+
+TEST_F(Faults, ALogLockedByAnotherProgramGivesTheErrorBoxWithinASecondAndKeepsItsBytes)
+{
+    writeScript(32, false, "exit /b 0");
+    const std::string old = "old line\r\n";
+    writeBytes(logPath, old);
+    const HANDLE holder = CreateFileW(logPath, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    OVERLAPPED everything{};
+    ASSERT_TRUE(LockFileEx(holder, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &everything));
+
+    bool answeredEveryTime = true;
+    std::optional<SeenBox> box;
+    clickWhile(0, [&] {
+        while (!isShowingBox(GetCurrentProcessId())) {
+            answeredEveryTime &= SendMessageTimeoutW(form.handle(), WM_NULL, 0, 0, SMTO_NORMAL, 2000, nullptr) != 0;
+        }
+        box = answerNextBox(GetCurrentProcessId(), 30s);
+    });
+    EXPECT_TRUE(answeredEveryTime) << "the window did not answer for two seconds";
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->text, errorText(ERROR_LOCK_VIOLATION));
+    EXPECT_EQ(readBytes(logPath), old);
+
+    UnlockFileEx(holder, 0, MAXDWORD, MAXDWORD, &everything);
+    CloseHandle(holder);
+    EXPECT_EQ(install(), std::vector<std::wstring>{successText});
+    EXPECT_EQ(loggedLines().size(), 2u);
+}
+
+TEST_F(Faults, NoFailureInsideTheWindowsHandlingEndsTheProgramOrAPendingInstall)
+{
+    writeScript(32, true, "exit /b 0");
+    const DWORD windowThread = GetCurrentThreadId();
+    RECT clientBefore{};
+    GetClientRect(form.handle(), &clientBefore);
+    const auto fontBefore = SendMessageW(control(layout::option1Id), WM_GETFONT, 0, 0);
+    const auto bannerBefore = SendMessageW(control(layout::image1Id), STM_GETIMAGE, IMAGE_BITMAP, 0);
+    std::optional<SeenBox> outOfMemoryBox;
+    std::optional<SeenBox> successBox;
+    clickWhile(0, [&] {
+        waitFor(marker(L"ran32"));
+        // A monitor of 60000 dpi: the banner at that size can't be made.
+        RECT suggested{0, 0, 4000, 3000};
+        SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(60000, 60000), reinterpret_cast<LPARAM>(&suggested));
+
+        failAllocationsOn(windowThread);
+        PostMessageW(control(layout::cmdSetupId), BM_CLICK, 0, 0);
+        outOfMemoryBox = answerNextBox(GetCurrentProcessId(), 30s, [](const SeenBox&) { failAllocationsOn(0); });
+        failAllocationsOn(0);
+
+        writeBytes(marker(L"release32"), "");
+        successBox = answerNextBox(GetCurrentProcessId(), 30s);
+    });
+    ASSERT_TRUE(outOfMemoryBox.has_value());
+    EXPECT_EQ(outOfMemoryBox->text, errorText(ERROR_NOT_ENOUGH_MEMORY));
+    ASSERT_TRUE(successBox.has_value());
+    EXPECT_EQ(successBox->text, successText);
+    EXPECT_EQ(loggedLines().size(), 1u) << "the pending install still logs";
+
+    RECT clientAfter{};
+    GetClientRect(form.handle(), &clientAfter);
+    EXPECT_EQ(clientAfter.right, clientBefore.right) << "the window keeps its size";
+    EXPECT_EQ(clientAfter.bottom, clientBefore.bottom);
+    EXPECT_EQ(SendMessageW(control(layout::option1Id), WM_GETFONT, 0, 0), fontBefore);
+    EXPECT_EQ(SendMessageW(control(layout::image1Id), STM_GETIMAGE, IMAGE_BITMAP, 0), bannerBefore);
 }
 
 TEST_F(Faults, ExistingBytesWithoutAFinalLineBreakStayAsTheyAre)
@@ -166,16 +255,18 @@ TEST_F(Faults, AScriptKilledFromOutsideIsLoggedAndReportedWithItsExitCode)
                ansi(L"@echo off\r\n" + helper + L" touch \"%~dp0ran32\"\r\n:wait\r\n"
                     L"if not exist \"%~dp0release32\" goto wait\r\nexit /b 0\r\n"));
     std::optional<SeenBox> box;
+    size_t linesWhileShown = 0;
     clickWhile(0, [&] {
         waitFor(marker(L"ran32"));
         const HANDLE script = OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(form.setupProcessId));
         TerminateProcess(script, 9);
         CloseHandle(script);
-        box = answerNextBox(GetCurrentProcessId(), 30s);
+        box = answerNextBox(GetCurrentProcessId(), 30s,
+                            [&](const SeenBox&) { linesWhileShown = loggedLines().size(); });
     });
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->text, L"انتهت عملية التثبيت برمز الخطأ 9@Form1.cmdSetup_Click");
-    EXPECT_EQ(loggedLines().size(), 1u);
+    EXPECT_EQ(linesWhileShown, 1u) << "the line is written before the box";
 }
 
 TEST_F(Faults, ThirtyNestedInstallsAllFinish)
@@ -230,23 +321,17 @@ TEST_F(Faults, ClosingTheWindowDuringTwoNestedWaitsStillLogsBoth)
 TEST_F(Faults, ThreeHundredInstallsLeaveNoHandlesOrMemoryBehind)
 {
     writeScript(32, false, "exit /b 0");
-    const auto usage = [] {
-        DWORD handles = 0;
-        GetProcessHandleCount(GetCurrentProcess(), &handles);
-        PROCESS_MEMORY_COUNTERS_EX memory{};
-        GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                             sizeof memory);
-        return std::pair<DWORD, SIZE_T>(handles, memory.PrivateUsage);
-    };
     for (int warmUp = 0; warmUp < 20; ++warmUp) {
         install();
     }
-    const auto before = usage();
+    const ProcessUsage before = usageOfThisProcess();
+    ASSERT_GT(before.handles, 0u) << "handles are counted";
+    ASSERT_GT(before.privateMiB, 0.0) << "memory is measured";
     for (int more = 20; more < 300; ++more) {
         install();
     }
-    const auto after = usage();
+    const ProcessUsage after = usageOfThisProcess();
     EXPECT_EQ(loggedLines().size(), 300u);
-    EXPECT_LE(after.first, before.first) << "handles before " << before.first << ", after " << after.first;
-    EXPECT_LT(after.second, before.second + (1u << 20)) << "private bytes grew by more than 1 MiB";
+    EXPECT_LE(after.handles, before.handles) << "handles before " << before.handles << ", after " << after.handles;
+    EXPECT_LT(after.privateMiB, before.privateMiB + 1.0) << "private bytes grew by more than 1 MiB";
 }

@@ -124,6 +124,25 @@ TEST_F(TextFileWriter, StoresTextInTheAnsiCodePage)
     }
 }
 
+TEST_F(TextFileWriter, StoresACharacterTheCodePageLacksAsAQuestionMarkNotALookAlike)
+{
+    if (GetACP() == CP_UTF8) {
+        GTEST_SKIP() << "UTF-8 holds every character";
+    }
+    // A with macron and infinity have best-fit look-alikes ("A", "8") in the Western and
+    // Arabic code pages, and are in neither.
+    write(L"\u0100\u221E", L"Append");
+    EXPECT_EQ(readBytes(path()), "??");
+}
+
+TEST(OpenedFile, LeadsToAnotherFileWhenALinkOrOneOfSeveralNames)
+{
+    EXPECT_FALSE(logging::leadsToAnotherFile({FILE_ATTRIBUTE_ARCHIVE, 1}));
+    EXPECT_FALSE(logging::leadsToAnotherFile({FILE_ATTRIBUTE_NORMAL, 1}));
+    EXPECT_TRUE(logging::leadsToAnotherFile({FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_REPARSE_POINT, 1}));
+    EXPECT_TRUE(logging::leadsToAnotherFile({FILE_ATTRIBUTE_ARCHIVE, 2}));
+}
+
 TEST_F(TextFileWriter, FileExistsAnswersForFilesOnly)
 {
     writeBytes(path(), "x");

@@ -83,7 +83,7 @@ void Form1::create(HINSTANCE instance, int showCommand)
                                                     formStyle, formExStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     createControls();
-    applyDpi(dpi);
+    applyScaled(dpi, loadScaled(dpi));
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     SetFocus(control(layout::cmdSetupId + 1));
@@ -127,10 +127,14 @@ LRESULT CALLBACK Form1::windowProcedure(HWND window, UINT message, WPARAM wParam
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
     auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (form == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
+    if (form != nullptr) {
+        // No exception may unwind through the system's frames above this one.
+        try {
+            return form->onMessage(window, message, wParam, lParam);
+        } catch (...) {
+        }
     }
-    return form->onMessage(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT Form1::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -149,16 +153,12 @@ LRESULT Form1::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     case WM_ACTIVATE:
         onActivate(wParam);
         return 0;
-    case WM_DPICHANGED: {
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        applyDpi(HIWORD(wParam));
+    case WM_DPICHANGED:
+        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
-    }
     case WM_DESTROY:
-        lastCaption_ = caption();
         PostQuitMessage(0);
+        lastCaption_ = caption();
         return 0;
     case WM_NCDESTROY:
         window_ = nullptr;
@@ -196,12 +196,41 @@ void Form1::createControls()
     }
 }
 
-void Form1::applyDpi(unsigned dpi)
+Form1::Scaled Form1::loadScaled(unsigned dpi) const
 {
-    regular1425_ = platform::GdiObject<HFONT>(createFont(layout::fontSize1425, FW_NORMAL, dpi));
-    bold1425_ = platform::GdiObject<HFONT>(createFont(layout::fontSize1425, FW_BOLD, dpi));
-    bold1275_ = platform::GdiObject<HFONT>(createFont(layout::fontSize1275, FW_BOLD, dpi));
+    Scaled scaled;
+    scaled.regular1425 = platform::GdiObject<HFONT>(createFont(layout::fontSize1425, FW_NORMAL, dpi));
+    scaled.bold1425 = platform::GdiObject<HFONT>(createFont(layout::fontSize1425, FW_BOLD, dpi));
+    scaled.bold1275 = platform::GdiObject<HFONT>(createFont(layout::fontSize1275, FW_BOLD, dpi));
+    const layout::Control& image = layout::controls.back();
+    const HANDLE banner = LoadImageW(instance_, MAKEINTRESOURCEW(IDB_BANNER), IMAGE_BITMAP,
+                                     platform::twipsToPixels(image.width, dpi),
+                                     platform::twipsToPixels(image.height, dpi), LR_CREATEDIBSECTION);
+    if (banner == nullptr) {
+        platform::raiseLastError();
+    }
+    scaled.banner = platform::GdiObject<HBITMAP>(static_cast<HBITMAP>(banner));
+    return scaled;
+}
 
+void Form1::onDpiChanged(unsigned dpi, const RECT& suggested)
+{
+    Scaled scaled;
+    try {
+        scaled = loadScaled(dpi);
+    } catch (...) {
+        // Nothing changes: the window stays usable with its old fonts, banner and size.
+        return;
+    }
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    applyScaled(dpi, std::move(scaled));
+}
+
+void Form1::applyScaled(unsigned dpi, Scaled scaled)
+{
+    // The old fonts and banner go when this returns, once no control uses them any more.
+    std::swap(scaled_, scaled);
     const auto pixels = [dpi](int twips) { return platform::twipsToPixels(twips, dpi); };
     for (const layout::Control& item : layout::controls) {
         const HWND child = control(item.id);
@@ -220,19 +249,11 @@ void Form1::applyDpi(unsigned dpi)
         SetWindowPos(child, nullptr, left, pixels(item.top), width, pixels(item.height),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
-
-    const HANDLE banner = LoadImageW(instance_, MAKEINTRESOURCEW(IDB_BANNER), IMAGE_BITMAP,
-                                     pixels(layout::controls.back().width), pixels(layout::controls.back().height),
-                                     LR_CREATEDIBSECTION);
-    if (banner == nullptr) {
-        platform::raiseLastError();
+    const HANDLE replaced = reinterpret_cast<HANDLE>(SendMessageW(
+        control(layout::image1Id), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(scaled_.banner.get())));
+    if (replaced != nullptr && replaced != scaled.banner.get()) {
+        DeleteObject(replaced);  // a copy that the control made of the old banner
     }
-    const HANDLE replaced = reinterpret_cast<HANDLE>(
-        SendMessageW(control(layout::image1Id), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banner)));
-    if (replaced != nullptr && replaced != banner_.get()) {
-        DeleteObject(replaced);
-    }
-    banner_ = platform::GdiObject<HBITMAP>(static_cast<HBITMAP>(banner));
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -240,11 +261,11 @@ HFONT Form1::fontFor(layout::Font font) const
 {
     switch (font) {
     case layout::Font::regular1425:
-        return regular1425_.get();
+        return scaled_.regular1425.get();
     case layout::Font::bold1425:
-        return bold1425_.get();
+        return scaled_.bold1425.get();
     case layout::Font::bold1275:
-        return bold1275_.get();
+        return scaled_.bold1275.get();
     case layout::Font::none:
         break;
     }

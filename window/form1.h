@@ -36,8 +36,18 @@ public:
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The fonts and the banner for one dpi.
+    struct Scaled {
+        platform::GdiObject<HFONT> regular1425;
+        platform::GdiObject<HFONT> bold1425;
+        platform::GdiObject<HFONT> bold1275;
+        platform::GdiObject<HBITMAP> banner;
+    };
+
     void createControls();
-    void applyDpi(unsigned dpi);
+    Scaled loadScaled(unsigned dpi) const;
+    void applyScaled(unsigned dpi, Scaled scaled);
+    void onDpiChanged(unsigned dpi, const RECT& suggested);
     HFONT fontFor(layout::Font font) const;
     LRESULT onControlColour(HDC dc, HWND control);
     void onActivate(WPARAM wParam);
@@ -47,8 +57,5 @@ private:
     HWND window_ = nullptr;
     HWND focusToRestore_ = nullptr;
     std::wstring lastCaption_ = layout::caption;
-    platform::GdiObject<HFONT> regular1425_;
-    platform::GdiObject<HFONT> bold1425_;
-    platform::GdiObject<HFONT> bold1275_;
-    platform::GdiObject<HBITMAP> banner_;
+    Scaled scaled_;
 };

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <new>
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
     platform::hardenProcess();
@@ -17,5 +19,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     } catch (const platform::Error& error) {
         MessageBoxW(nullptr, error.description().c_str(), platform::programTitle, MB_OK | MB_ICONERROR);
         return static_cast<int>(error.number());
+    } catch (const std::bad_alloc&) {
+        platform::showOutOfMemoryBox(nullptr, L"");
+        return ERROR_NOT_ENOUGH_MEMORY;
     }
 }
