@@ -1,7 +1,4 @@
 #include "logging/log_line.h"
-#include "platform/clock.h"
-
-#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -30,21 +27,10 @@ TEST(LogTime, NoSeparatorCanSplitOrForgeALine)
               L"05/The process of 'x' completed on 03/The process of 'x' completed on 2026 14:07:09");
 }
 
-TEST(LogTime, ReadsSeparatorsOfAnyLengthFromTheRegionalSettings)
+TEST(CompletionLine, JoinsTheFivePiecesAndKeepsTheDescriptionAsItIs)
 {
-    // Where the settings live; the dialogs limit a separator to a few characters, the registry does not.
-    HKEY international = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, KEY_READ | KEY_WRITE,
-                            &international), ERROR_SUCCESS);
-    const std::wstring previous = platform::timeSeparator();
-    const std::wstring longSeparator = L" and then, twenty characters later: ";
-    const auto set = [international](const std::wstring& value) {
-        RegSetValueExW(international, L"sTime", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    };
-    set(longSeparator);
-    const std::wstring read = platform::timeSeparator();
-    set(previous);
-    RegCloseKey(international);
-    EXPECT_EQ(read, longSeparator);
+    EXPECT_EQ(completionLine(L"تنزيل ملفات لنظام تشغيل 32 بت", L"05/03/2026 14:07:09"),
+              L"The process of 'تنزيل ملفات لنظام تشغيل 32 بت' completed on 05/03/2026 14:07:09\r\n");
+    EXPECT_EQ(completionLine(L"it's 'quoted'", L"T"), L"The process of 'it's 'quoted'' completed on T\r\n");
+    EXPECT_EQ(completionLine(L"", L""), L"The process of '' completed on \r\n");
 }
