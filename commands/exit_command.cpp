@@ -1,18 +1,17 @@
 #include "commands/exit_command.h"
 
 #include "platform/window_list.h"
-#include "window/form1.h"
 
 namespace commands {
 
-void exitProgram(Form1& form)
+void exitProgram(SetupWindow& window)
 {
-    for (HWND window : platform::openProgramWindows(Form1::className)) {
-        if (window != form.handle()) {
-            platform::closeWindow(window);
+    for (HWND other : platform::openProgramWindows(mainWindowClass)) {
+        if (other != window.handle()) {
+            platform::closeWindow(other);
         }
     }
-    form.close();
+    window.close();
 }
 
 }  // namespace commands

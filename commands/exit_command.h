@@ -1,10 +1,10 @@
 #pragma once
 
-class Form1;
+#include "commands/setup_window.h"
 
 namespace commands {
 
 // Closes every open window of the program, the main window last.
-void exitProgram(Form1& form);
+void exitProgram(SetupWindow& window);
 
 }  // namespace commands

@@ -6,7 +6,6 @@
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/process.h"
-#include "window/form1.h"
 
 namespace commands {
 
@@ -31,9 +30,9 @@ void requireScriptFile(const std::wstring& path)
 
 }  // namespace
 
-void installSupportFiles(Form1& form)
+void installSupportFiles(SetupWindow& window)
 {
-    const bool option32Selected = form.optionSelected(0);
+    const bool option32Selected = window.optionSelected(0);
     const std::wstring folder = platform::applicationFolder();
     const std::wstring script = folder + L"\\" + std::wstring(scriptFor(option32Selected));
     refuseUnsafeFolder(folder);
@@ -41,10 +40,10 @@ void installSupportFiles(Form1& form)
 
     platform::StartedProcess started = platform::startProgram(
         platform::systemFolder() + L"\\cmd.exe", interpreterCommandLine(script), folder, SW_SHOWNORMAL);
-    form.setupProcessId = static_cast<std::int32_t>(started.id);
+    window.recordSetupProcessId(static_cast<std::int32_t>(started.id));
 
-    const std::wstring description = processDescription(form.optionCaption(option32Selected ? 0 : 1));
-    logging::waitForProcess(form, std::move(started.handle), description);
+    const std::wstring description = processDescription(window.optionCaption(option32Selected ? 0 : 1));
+    logging::waitForProcess(window, std::move(started.handle), description);
 }
 
 }  // namespace commands

@@ -1,10 +1,10 @@
 #pragma once
 
-class Form1;
+#include "commands/setup_window.h"
 
 namespace commands {
 
 // Starts the setup script for the marked option and waits for it (see waitForProcess).
-void installSupportFiles(Form1& form);
+void installSupportFiles(SetupWindow& window);
 
 }  // namespace commands

@@ -4,7 +4,6 @@
 #include "commands/install_command.h"
 #include "platform/error.h"
 #include "platform/message_box.h"
-#include "window/form1.h"
 
 #include <exception>
 #include <new>
@@ -44,15 +43,15 @@ void reportCurrentError(HWND owner) noexcept
 
 }  // namespace
 
-void cmdSetup_Click(Form1& form, short index)
+void cmdSetup_Click(commands::SetupWindow& window, short index)
 {
     try {
         if (index == 0) {
-            commands::installSupportFiles(form);
+            commands::installSupportFiles(window);
         } else if (index == 1) {
-            commands::exitProgram(form);
+            commands::exitProgram(window);
         }
     } catch (...) {
-        reportCurrentError(form.handle());
+        reportCurrentError(window.handle());
     }
 }

@@ -1,5 +1,6 @@
 #include "logging/completion_watcher.h"
 
+#include "logging/installation_log.h"
 #include "logging/log_line.h"
 #include "logging/text_file_writer.h"
 #include "platform/clock.h"
@@ -7,7 +8,6 @@
 #include "platform/events.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
-#include "window/form1.h"
 
 namespace logging {
 
@@ -22,31 +22,23 @@ bool isSuccess(unsigned long exitCode)
 
 }  // namespace
 
-void waitForProcess(Form1& form, platform::ScopedHandle process, const std::wstring& processName)
+void waitForProcess(const CompletionWindow& window, platform::ScopedHandle process, const std::wstring& processName)
 {
-    // Each pass: query, handle the window's events (clicks may nest here), test.
-    for (;;) {
-        const bool ended = platform::hasEnded(process.get());
-        platform::processPendingEvents();
-        if (ended) {
-            break;
-        }
-        platform::waitForProcessOrInput(process.get());
-    }
+    platform::waitHandlingEvents(process.get());
     const unsigned long exitCode = platform::exitCodeOf(process.get());
     process = platform::ScopedHandle();
 
     const std::wstring time =
         formatLogTime(platform::localNow(), platform::dateSeparator(), platform::timeSeparator());
-    std::wstring logFolder = L"c:";
-    std::wstring logName = L"InstallationLog.txt";
+    std::wstring logFolder = installationLogFolder;
+    std::wstring logName = installationLogName;
     writeFileData(completionLine(processName, time), L"Append", logFolder, logName);
 
     if (!isSuccess(exitCode)) {
         throw platform::Error(exitCode, L"انتهت عملية التثبيت برمز الخطأ " + std::to_wstring(exitCode));
     }
-    platform::showMessageBox(form.handle(), L"تمت عملية التثبيت بنجاح..", MB_OK | MB_ICONINFORMATION,
-                             form.caption());
+    const std::wstring title = window.caption();
+    platform::showMessageBox(window.handle(), L"تمت عملية التثبيت بنجاح..", MB_OK | MB_ICONINFORMATION, title);
 }
 
 }  // namespace logging

@@ -1,15 +1,27 @@
 #pragma once
 #include "platform/scoped_handle.h"
 
-#include <string>
+#include <windows.h>
 
-class Form1;
+#include <string>
 
 namespace logging {
 
+// What the wait needs of the window that started the install.
+class CompletionWindow {
+public:
+    // The window, owner of the message boxes; null once it is closed.
+    virtual HWND handle() const = 0;
+    // Its caption now; once it is closed, the one it had last.
+    virtual std::wstring caption() const = 0;
+
+protected:
+    ~CompletionWindow() = default;
+};
+
 // Waits, keeping the window responsive, until the started process has ended and closes
-// its handle; then appends the completion line to c:\InstallationLog.txt and tells the
+// its handle; then appends the completion line to the installation log and tells the
 // user. A script that failed is raised as an error after its line is written.
-void waitForProcess(Form1& form, platform::ScopedHandle process, const std::wstring& processName);
+void waitForProcess(const CompletionWindow& window, platform::ScopedHandle process, const std::wstring& processName);
 
 }  // namespace logging

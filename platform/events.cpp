@@ -1,6 +1,7 @@
 #include "platform/events.h"
 
 #include "platform/error.h"
+#include "platform/process.h"
 
 #include <optional>
 
@@ -35,11 +36,19 @@ void processPendingEvents()
     }
 }
 
-void waitForProcessOrInput(HANDLE process)
+void waitHandlingEvents(HANDLE process)
 {
-    const DWORD result = MsgWaitForMultipleObjectsEx(1, &process, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    if (result == WAIT_FAILED) {
-        raiseLastError();
+    // Each pass: query, handle the window's events (clicks may nest here), test. Between
+    // passes it sleeps until the process ends or input arrives.
+    for (;;) {
+        const bool ended = hasEnded(process);
+        processPendingEvents();
+        if (ended) {
+            return;
+        }
+        if (MsgWaitForMultipleObjectsEx(1, &process, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_FAILED) {
+            raiseLastError();
+        }
     }
 }
 

@@ -8,9 +8,9 @@ namespace platform {
 // program's message loop instead of being lost.
 void processPendingEvents();
 
-// Sleeps until the process ends or window input arrives. It may also return early;
-// callers test for themselves what happened.
-void waitForProcessOrInput(HANDLE process);
+// Returns once the process has ended, handling the window's events meanwhile, at least
+// once, without using the processor between them.
+void waitHandlingEvents(HANDLE process);
 
 // Delivers window messages until the program is asked to quit; returns the exit code.
 int runMessageLoop();

@@ -1,4 +1,5 @@
 #pragma once
+#include "commands/setup_window.h"
 #include "platform/gdi_object.h"
 #include "window/layout.h"
 
@@ -10,9 +11,9 @@
 
 // The program's one window. The object outlives its window: an install that is still
 // waiting when the window closes goes on using it.
-class Form1 {
+class Form1 final : public commands::SetupWindow {
 public:
-    static constexpr wchar_t className[] = L"NorvasquelSetupForm1";
+    static constexpr const wchar_t* className = commands::mainWindowClass;
 
     Form1() = default;
     Form1(const Form1&) = delete;
@@ -22,13 +23,12 @@ public:
     // Creates the window with its controls and shows it where the system places new windows.
     void create(HINSTANCE instance, int showCommand);
 
-    // The window, or null once it is closed.
-    HWND handle() const { return window_; }
-    bool optionSelected(int index) const;
-    std::wstring optionCaption(int index) const;
-    // The current caption; once the window is closed, the one it had last.
-    std::wstring caption() const;
-    void close();
+    HWND handle() const override { return window_; }
+    std::wstring caption() const override;
+    bool optionSelected(int index) const override;
+    std::wstring optionCaption(int index) const override;
+    void recordSetupProcessId(std::int32_t id) override { setupProcessId = id; }
+    void close() override;
 
     // The process id of the script that the last install started.
     std::int32_t setupProcessId = 0;
