@@ -4,14 +4,18 @@
 #include "platform/dpi.h"
 #include "platform/error.h"
 #include "platform/window_list.h"
+#include "window/caption_fit.h"
+#include "window/painted_label.h"
+#include "window/painted_option.h"
 #include "window/resource_ids.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 constexpr DWORD formStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-constexpr DWORD formExStyle = 0;
+constexpr DWORD formExStyle = WS_EX_RTLREADING;
 
 void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
 {
@@ -45,18 +49,22 @@ HFONT createFont(int hundredthsOfPoint, int weight, unsigned dpi)
     return font;
 }
 
-// Width in pixels of the control's text on one line, measured as the control measures it.
-int oneLineTextWidth(HWND control, HFONT font)
+// How a control's caption takes more room where the face needs it; none for the others.
+std::optional<captions::Growth> growthOf(int id)
 {
-    wchar_t text[128];
-    const int length = GetWindowTextW(control, text, ARRAYSIZE(text));
-    const HDC dc = GetDC(control);
-    const HGDIOBJ previous = SelectObject(dc, font);
-    RECT extent{};
-    DrawTextW(dc, text, length, &extent, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_RTLREADING);
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
-    return extent.right - extent.left;
+    if (id == layout::label2Id) {
+        return captions::Growth::downward;
+    }
+    if (id == layout::label1Id || id == layout::option1Id || id == layout::option1Id + 1) {
+        return captions::Growth::toTheLeft;
+    }
+    return std::nullopt;
+}
+
+const layout::Control& itemOf(int id)
+{
+    return *std::find_if(layout::controls.begin(), layout::controls.end(),
+                         [id](const layout::Control& item) { return item.id == id; });
 }
 
 }  // namespace
@@ -144,6 +152,15 @@ LRESULT Form1::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         }
         break;
     }
+    case WM_NOTIFY: {
+        // Wine's buttons draw Arabic unshaped: the options' captions are drawn here.
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->code == NM_CUSTOMDRAW &&
+            (header->idFrom == layout::option1Id || header->idFrom == layout::option1Id + 1)) {
+            return captions::paintOption(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
+        }
+        break;
+    }
     case WM_CTLCOLORSTATIC:
         return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATE:
@@ -182,6 +199,9 @@ void Form1::createControls()
         }
     }
     SendMessageW(control(layout::option1Id), BM_SETCHECK, BST_CHECKED, 0);
+    // Wine's labels draw Arabic unshaped: they draw their captions shaped instead.
+    captions::paintShaped(control(layout::label1Id), captions::Lines::one);
+    captions::paintShaped(control(layout::label2Id), captions::Lines::wrapped);
 
     // Keyboard navigation follows the z-order: put the controls in tab-index order.
     auto ordered = layout::controls;
@@ -203,21 +223,20 @@ void Form1::applyDpi(unsigned dpi)
     bold1275_ = platform::GdiObject<HFONT>(createFont(layout::fontSize1275, FW_BOLD, dpi));
 
     const auto pixels = [dpi](int twips) { return platform::twipsToPixels(twips, dpi); };
+    // Where the face is wider or taller than planned, captions take more room, but never over
+    // the picture strip or, for Label2, over Label1.
+    const int stripEdge = pixels(itemOf(layout::image1Id).left + itemOf(layout::image1Id).width);
+    const int label1Top = pixels(itemOf(layout::label1Id).top);
     for (const layout::Control& item : layout::controls) {
         const HWND child = control(item.id);
-        int left = pixels(item.left);
-        int width = pixels(item.width);
+        RECT box{pixels(item.left), pixels(item.top), pixels(item.left + item.width), pixels(item.top + item.height)};
         if (item.font != layout::Font::none) {
             SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(item.font)), FALSE);
         }
-        if (item.id == layout::label1Id) {
-            // Label1 is one line. Where the face is wider than planned, the label grows to the
-            // left and keeps its right edge, which it shares with the other controls.
-            const int needed = oneLineTextWidth(child, fontFor(item.font));
-            left -= std::max(0, needed - width);
-            width = std::max(width, needed);
+        if (const auto growth = growthOf(item.id)) {
+            box = captions::fittedBox(child, fontFor(item.font), box, *growth, stripEdge, label1Top);
         }
-        SetWindowPos(child, nullptr, left, pixels(item.top), width, pixels(item.height),
+        SetWindowPos(child, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
