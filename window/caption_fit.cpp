@@ -45,6 +45,7 @@ RECT fittedBox(HWND control, HFONT font, const RECT& planned, Growth growth, int
     if (growth == Growth::toTheLeft) {
         const int needed = shapedWidth(dc, text) + (isOption(control) ? markRoom(control) : 0);
         box.left = std::max<LONG>(leftLimit, std::min<LONG>(box.left, box.right - needed));
+        box.bottom = std::max<LONG>(box.bottom, box.top + lineHeight(dc));
     } else {
         const auto lines = static_cast<int>(brokenLines(dc, text, box.right - box.left).size());
         box.bottom = std::min<LONG>(bottomLimit, std::max<LONG>(box.bottom, box.top + lines * lineHeight(dc)));
