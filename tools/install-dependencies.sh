@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest
 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick fonts-sil-scheherazade locales"
+wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick fonts-noto-ui-core fonts-dejavu-core locales"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

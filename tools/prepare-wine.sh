@@ -4,7 +4,9 @@
 # With virtual-desktop, Wine draws its windows inside one desktop window: on a display with
 # no window manager Wine otherwise waits two seconds for every window it closes.
 # Windows maps the face "Arabic Transparent" to one with Arabic letters; Wine does not,
-# so the prefix names a Debian font for it, one whose letters fit the window's layout.
+# so the prefix names a Debian font for it: Noto Sans Arabic UI, a plain sans like Windows'
+# own, with lines low enough for the heading's three. ARABIC_TRANSPARENT_FACE names another
+# (tools/screenshot.sh uses it to show the window in a wider face).
 set -eu
 export WINEPREFIX="$1"
 export WINEDEBUG=-all
@@ -21,7 +23,7 @@ for font in /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/tahoma*.ttf;
     fi
 done
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-    /v 'Arabic Transparent' /d 'Scheherazade' /f >/dev/null 2>&1
+    /v 'Arabic Transparent' /d "${ARABIC_TRANSPARENT_FACE:-Noto Sans Arabic UI}" /f >/dev/null 2>&1
 if [ "${2:-}" = virtual-desktop ]; then
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1

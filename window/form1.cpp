@@ -4,14 +4,18 @@
 #include "platform/dpi.h"
 #include "platform/error.h"
 #include "platform/window_list.h"
+#include "window/caption_fit.h"
+#include "window/painted_label.h"
+#include "window/painted_option.h"
 #include "window/resource_ids.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 constexpr DWORD formStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-constexpr DWORD formExStyle = 0;
+constexpr DWORD formExStyle = WS_EX_RTLREADING;
 
 void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
 {
@@ -45,18 +49,22 @@ HFONT createFont(int hundredthsOfPoint, int weight, unsigned dpi)
     return font;
 }
 
-// Width in pixels of the control's text on one line, measured as the control measures it.
-int oneLineTextWidth(HWND control, HFONT font)
+// How a control's caption takes more room where the face needs it; none for the others.
+std::optional<captions::Growth> growthOf(int id)
 {
-    wchar_t text[128];
-    const int length = GetWindowTextW(control, text, ARRAYSIZE(text));
-    const HDC dc = GetDC(control);
-    const HGDIOBJ previous = SelectObject(dc, font);
-    RECT extent{};
-    DrawTextW(dc, text, length, &extent, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_RTLREADING);
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
-    return extent.right - extent.left;
+    if (id == layout::label2Id) {
+        return captions::Growth::downward;
+    }
+    if (id == layout::label1Id || id == layout::option1Id || id == layout::option1Id + 1) {
+        return captions::Growth::toTheLeft;
+    }
+    return std::nullopt;
+}
+
+const layout::Control& itemOf(int id)
+{
+    return *std::find_if(layout::controls.begin(), layout::controls.end(),
+                         [id](const layout::Control& item) { return item.id == id; });
 }
 
 }  // namespace
@@ -83,7 +91,7 @@ void Form1::create(HINSTANCE instance, int showCommand)
                                                     formStyle, formExStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     createControls();
-    applyScaled(dpi, loadScaled(dpi));
+    applyScaled(loadScaled(dpi));
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     SetFocus(control(layout::cmdSetupId + 1));
@@ -148,6 +156,15 @@ LRESULT Form1::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         }
         break;
     }
+    case WM_NOTIFY: {
+        // Wine's buttons draw Arabic unshaped: the options' captions are drawn here.
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->code == NM_CUSTOMDRAW &&
+            (header->idFrom == layout::option1Id || header->idFrom == layout::option1Id + 1)) {
+            return captions::paintOption(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
+        }
+        break;
+    }
     case WM_CTLCOLORSTATIC:
         return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATE:
@@ -182,6 +199,9 @@ void Form1::createControls()
         }
     }
     SendMessageW(control(layout::option1Id), BM_SETCHECK, BST_CHECKED, 0);
+    // Wine's labels draw Arabic unshaped: they draw their captions shaped instead.
+    captions::paintShaped(control(layout::label1Id), captions::Lines::one);
+    captions::paintShaped(control(layout::label2Id), captions::Lines::wrapped);
 
     // Keyboard navigation follows the z-order: put the controls in tab-index order.
     auto ordered = layout::controls;
@@ -202,7 +222,7 @@ Form1::Scaled Form1::loadScaled(unsigned dpi) const
     scaled.regular1425 = platform::GdiObject<HFONT>(createFont(layout::fontSize1425, FW_NORMAL, dpi));
     scaled.bold1425 = platform::GdiObject<HFONT>(createFont(layout::fontSize1425, FW_BOLD, dpi));
     scaled.bold1275 = platform::GdiObject<HFONT>(createFont(layout::fontSize1275, FW_BOLD, dpi));
-    const layout::Control& image = layout::controls.back();
+    const layout::Control& image = itemOf(layout::image1Id);
     const HANDLE banner = LoadImageW(instance_, MAKEINTRESOURCEW(IDB_BANNER), IMAGE_BITMAP,
                                      platform::twipsToPixels(image.width, dpi),
                                      platform::twipsToPixels(image.height, dpi), LR_CREATEDIBSECTION);
@@ -210,6 +230,20 @@ Form1::Scaled Form1::loadScaled(unsigned dpi) const
         platform::raiseLastError();
     }
     scaled.banner = platform::GdiObject<HBITMAP>(static_cast<HBITMAP>(banner));
+
+    const auto pixels = [dpi](int twips) { return platform::twipsToPixels(twips, dpi); };
+    // Where the face is wider or taller than planned, captions take more room, but never over
+    // the picture strip or, for Label2, over Label1.
+    const int stripEdge = pixels(image.left + image.width);
+    const int label1Top = pixels(itemOf(layout::label1Id).top);
+    for (size_t i = 0; i < layout::controls.size(); ++i) {
+        const layout::Control& item = layout::controls[i];
+        RECT box{pixels(item.left), pixels(item.top), pixels(item.left + item.width), pixels(item.top + item.height)};
+        if (const auto growth = growthOf(item.id)) {
+            box = captions::fittedBox(control(item.id), scaled.font(item.font), box, *growth, stripEdge, label1Top);
+        }
+        scaled.boxes[i] = box;
+    }
     return scaled;
 }
 
@@ -224,29 +258,21 @@ void Form1::onDpiChanged(unsigned dpi, const RECT& suggested)
     }
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    applyScaled(dpi, std::move(scaled));
+    applyScaled(std::move(scaled));
 }
 
-void Form1::applyScaled(unsigned dpi, Scaled scaled)
+void Form1::applyScaled(Scaled scaled)
 {
     // The old fonts and banner go when this returns, once no control uses them any more.
     std::swap(scaled_, scaled);
-    const auto pixels = [dpi](int twips) { return platform::twipsToPixels(twips, dpi); };
-    for (const layout::Control& item : layout::controls) {
+    for (size_t i = 0; i < layout::controls.size(); ++i) {
+        const layout::Control& item = layout::controls[i];
         const HWND child = control(item.id);
-        int left = pixels(item.left);
-        int width = pixels(item.width);
         if (item.font != layout::Font::none) {
-            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(item.font)), FALSE);
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(scaled_.font(item.font)), FALSE);
         }
-        if (item.id == layout::label1Id) {
-            // Label1 is one line. Where the face is wider than planned, the label grows to the
-            // left and keeps its right edge, which it shares with the other controls.
-            const int needed = oneLineTextWidth(child, fontFor(item.font));
-            left -= std::max(0, needed - width);
-            width = std::max(width, needed);
-        }
-        SetWindowPos(child, nullptr, left, pixels(item.top), width, pixels(item.height),
+        const RECT& box = scaled_.boxes[i];
+        SetWindowPos(child, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
     const HANDLE replaced = reinterpret_cast<HANDLE>(SendMessageW(
@@ -257,15 +283,15 @@ void Form1::applyScaled(unsigned dpi, Scaled scaled)
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-HFONT Form1::fontFor(layout::Font font) const
+HFONT Form1::Scaled::font(layout::Font which) const
 {
-    switch (font) {
+    switch (which) {
     case layout::Font::regular1425:
-        return scaled_.regular1425.get();
+        return regular1425.get();
     case layout::Font::bold1425:
-        return scaled_.bold1425.get();
+        return bold1425.get();
     case layout::Font::bold1275:
-        return scaled_.bold1275.get();
+        return bold1275.get();
     case layout::Font::none:
         break;
     }

@@ -36,19 +36,23 @@ public:
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // The fonts and the banner for one dpi.
+    // The fonts, the banner and the controls' boxes for one dpi.
     struct Scaled {
         platform::GdiObject<HFONT> regular1425;
         platform::GdiObject<HFONT> bold1425;
         platform::GdiObject<HFONT> bold1275;
         platform::GdiObject<HBITMAP> banner;
+        std::array<RECT, layout::controls.size()> boxes{};
+
+        HFONT font(layout::Font which) const;
     };
 
     void createControls();
+    // Everything for the dpi is made first, and only then put in place, so that a failure
+    // changes nothing.
     Scaled loadScaled(unsigned dpi) const;
-    void applyScaled(unsigned dpi, Scaled scaled);
+    void applyScaled(Scaled scaled);
     void onDpiChanged(unsigned dpi, const RECT& suggested);
-    HFONT fontFor(layout::Font font) const;
     LRESULT onControlColour(HDC dc, HWND control);
     void onActivate(WPARAM wParam);
     HWND control(int id) const { return GetDlgItem(window_, id); }

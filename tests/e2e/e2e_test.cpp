@@ -3,8 +3,8 @@
 #include "platform/error.h"
 #include "tests/support/files.h"
 #include "tests/support/message_boxes.h"
+#include "tests/e2e/display.h"
 #include "tests/support/running_tool.h"
-#include "window/layout.h"
 
 #include <gtest/gtest.h>
 
@@ -22,10 +22,6 @@ const std::wstring errorSource = L"@Form1.cmdSetup_Click";
 // The log holds text in the ANSI code page (1252 in the test prefix: the letters become "?").
 const std::string description32 = ansi(L"تنزيل ملفات لنظام تشغيل 32 بت");
 const std::string description64 = ansi(L"تنزيل ملفات لنظام تشغيل 64 بت");
-const std::wstring installCaption = L"تحميل";
-const std::wstring exitCaption = L"خروج";
-const std::wstring option32Caption = L"نظام تشغيل 32 بت";
-const std::wstring option64Caption = L"نظام تشغيل 64 بت";
 
 std::wstring testName()
 {
@@ -64,40 +60,61 @@ TEST(E2e, ControlsStylesFocusAndTabOrderFollowTheLayoutAt96Dpi)
         EXPECT_EQ(formStyle & bit, bit) << std::hex << bit;
     }
 
-    for (const layout::Control& item : layout::controls) {
-        SCOPED_TRACE(item.id);
-        const HWND control = GetDlgItem(tool.window, item.id);
+    const DWORD formExStyle = GetWindowLongW(tool.window, GWL_EXSTYLE);
+    EXPECT_TRUE(formExStyle & WS_EX_RTLREADING) << "the window reads right to left";
+    EXPECT_FALSE(formExStyle & WS_EX_LAYOUTRTL) << "without mirroring its layout";
+    EXPECT_EQ(textOf(tool.window), expected::title);
+
+    const int stripEdge = expected::image1.box.right;
+    for (const expected::Control& item : expected::controls) {
+        SCOPED_TRACE(testing::PrintToString(item.name));
+        const HWND control = find(tool, item);
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(lstrcmpiW(classOf(control).c_str(), item.windowClass), 0);
-        EXPECT_EQ(textOf(control), item.caption);
-        RECT rect{};
-        GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, tool.window, reinterpret_cast<POINT*>(&rect), 2);
-        EXPECT_EQ(rect.top, item.top / 15);
-        EXPECT_EQ(rect.bottom - rect.top, item.height / 15);
-        EXPECT_EQ(rect.right, (item.left + item.width) / 15);
-        if (item.id == layout::label1Id) {
-            EXPECT_GE(rect.right - rect.left, item.width / 15) << "Label1 may only grow to the left";
+        // The boxes are the least each control has: a one-line caption may grow to the left up to
+        // the picture strip, and captions downward, none over another control.
+        const RECT rect = boxIn(tool.window, control);
+        EXPECT_EQ(rect.top, item.box.top);
+        EXPECT_EQ(rect.right, item.box.right);
+        if (item.kind == expected::Kind::option || &item == &expected::label1) {
+            EXPECT_LE(rect.left, item.box.left);
+            EXPECT_GE(rect.left, stripEdge);
         } else {
-            EXPECT_EQ(rect.left, item.left / 15);
+            EXPECT_EQ(rect.left, item.box.left);
+        }
+        if (item.kind == expected::Kind::option || item.kind == expected::Kind::label) {
+            EXPECT_GE(rect.bottom, item.box.bottom);
+        } else {
+            EXPECT_EQ(rect.bottom, item.box.bottom);
+        }
+        for (const expected::Control& other : expected::controls) {
+            RECT overlap{};
+            const RECT otherRect = boxIn(tool.window, find(tool, other));
+            EXPECT_TRUE(&other == &item || !IntersectRect(&overlap, &rect, &otherRect)) << "overlaps " << other.name;
         }
         const DWORD style = GetWindowLongW(control, GWL_STYLE);
         const bool rightToLeft = GetWindowLongW(control, GWL_EXSTYLE) & WS_EX_RTLREADING;
-        if (item.id == layout::option1Id || item.id == layout::option1Id + 1) {
+        switch (item.kind) {
+        case expected::Kind::option:
             EXPECT_EQ(style & BS_TYPEMASK, static_cast<DWORD>(BS_AUTORADIOBUTTON));
             EXPECT_TRUE((style & BS_RIGHTBUTTON) && rightToLeft);
-        } else if (item.id == layout::label1Id || item.id == layout::label2Id) {
+            break;
+        case expected::Kind::label:
             EXPECT_EQ(style & SS_TYPEMASK, static_cast<DWORD>(SS_RIGHT));
             EXPECT_TRUE(rightToLeft);
-        } else if (item.id != layout::image1Id) {
+            break;
+        case expected::Kind::button:
             EXPECT_EQ(style & BS_TYPEMASK, static_cast<DWORD>(BS_PUSHBUTTON)) << "not a default push button";
+            break;
+        case expected::Kind::image:
+            EXPECT_EQ(style & SS_TYPEMASK, static_cast<DWORD>(SS_BITMAP));
+            break;
         }
     }
 
-    const HWND exitButton = tool.child(L"Button", exitCaption);
-    const HWND install = tool.child(L"Button", installCaption);
-    const HWND option32 = tool.child(L"Button", option32Caption);
-    const HWND option64 = tool.child(L"Button", option64Caption);
+    const HWND exitButton = tool.child(L"Button", expected::exitButton.caption);
+    const HWND install = tool.child(L"Button", expected::install.caption);
+    const HWND option32 = tool.child(L"Button", expected::option32.caption);
+    const HWND option64 = tool.child(L"Button", expected::option64.caption);
     ASSERT_TRUE(exitButton && install && option32 && option64);
     EXPECT_TRUE(isChecked(option32));
     EXPECT_FALSE(isChecked(option64));
@@ -120,12 +137,11 @@ TEST(E2e, ControlsUseTheArabicFacesOfTheLayout)
     RunningTool tool(testName());
     tool.start();
     ASSERT_TRUE(tool.writeFontsFromInside()) << "the hook DLL did not run inside the program";
-    std::set<std::string> expected;
-    for (const layout::Control& item : layout::controls) {
-        if (item.font != layout::Font::none) {
-            expected.insert(std::to_string(item.id) + " Arabic Transparent|" +
-                            (item.font == layout::Font::bold1275 ? "-17" : "-19") +
-                            (item.font == layout::Font::regular1425 ? " 400" : " 700") + " 178");
+    std::set<std::string> fonts;
+    for (const expected::Control& item : expected::controls) {
+        if (item.fontHeight != 0) {
+            fonts.insert(std::to_string(GetDlgCtrlID(find(tool, item))) + " Arabic Transparent|-" +
+                         std::to_string(item.fontHeight) + " " + std::to_string(item.weight) + " 178");
         }
     }
     std::set<std::string> seen;
@@ -133,7 +149,7 @@ TEST(E2e, ControlsUseTheArabicFacesOfTheLayout)
     for (std::string line; std::getline(lines, line);) {
         seen.insert(line.substr(0, line.find('\r')));
     }
-    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(seen, fonts);
 }
 
 TEST(E2e, EachOptionRunsItsScriptLogsOneLineAndReportsSuccess)
@@ -142,24 +158,24 @@ TEST(E2e, EachOptionRunsItsScriptLogsOneLineAndReportsSuccess)
     tool.writeScript(32, false);
     tool.writeScript(64, false);
     tool.start();
-    const HWND install = tool.child(L"Button", installCaption);
+    const HWND install = tool.child(L"Button", expected::install.caption);
     ASSERT_NE(install, nullptr);
     click(install);
     auto box = answerNextBox(tool.process.dwProcessId, 30s);
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, layout::caption);
+    EXPECT_EQ(box->title, expected::title);
     EXPECT_EQ(box->text, successText);
     EXPECT_TRUE(exists(tool.marker(L"ran32")));
     EXPECT_FALSE(exists(tool.marker(L"ran64")));
     EXPECT_TRUE(logHasLinesEndingWith(1, description32)) << readBytes(logPath);
 
-    click(tool.child(L"Button", option64Caption));
+    click(tool.child(L"Button", expected::option64.caption));
     click(install);
     box = answerNextBox(tool.process.dwProcessId, 30s);
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, successText);
-    EXPECT_TRUE(isChecked(tool.child(L"Button", option64Caption)));
-    EXPECT_FALSE(isChecked(tool.child(L"Button", option32Caption)));
+    EXPECT_TRUE(isChecked(tool.child(L"Button", expected::option64.caption)));
+    EXPECT_FALSE(isChecked(tool.child(L"Button", expected::option32.caption)));
     EXPECT_TRUE(exists(tool.marker(L"ran64")));
     EXPECT_TRUE(logHasLinesEndingWith(2, description64)) << readBytes(logPath);
 }
@@ -168,7 +184,7 @@ TEST(E2e, MissingScriptGivesTheSystemsErrorAndNoLog)
 {
     RunningTool tool(testName());
     tool.start();
-    click(tool.child(L"Button", installCaption));
+    click(tool.child(L"Button", expected::install.caption));
     const auto box = answerNextBox(tool.process.dwProcessId, 30s);
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, platform::systemDescription(ERROR_FILE_NOT_FOUND) + errorSource);
@@ -182,11 +198,11 @@ TEST(E2e, InstallDuringAWaitFinishesFirstAndTheWindowStaysResponsive)
     tool.writeScript(32, true);
     tool.writeScript(64, false);
     tool.start();
-    const HWND install = tool.child(L"Button", installCaption);
+    const HWND install = tool.child(L"Button", expected::install.caption);
     click(install);
     ASSERT_TRUE(waitForFile(tool.marker(L"ran32")));
     EXPECT_NE(SendMessageTimeoutW(tool.window, WM_NULL, 0, 0, SMTO_BLOCK, 2000, nullptr), 0);
-    click(tool.child(L"Button", option64Caption));
+    click(tool.child(L"Button", expected::option64.caption));
     click(install);
     bool onlyInnerLine = false;
     auto box = answerNextBox(tool.process.dwProcessId, 30s,
@@ -208,7 +224,7 @@ TEST(E2e, ExitButtonAndCloseBoxEndTheProgramWithoutABox)
         RunningTool tool(testName() + (byButton ? L" button" : L" close box"));
         tool.start();
         if (byButton) {
-            click(tool.child(L"Button", exitCaption));
+            click(tool.child(L"Button", expected::exitButton.caption));
         } else {
             PostMessageW(tool.window, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
@@ -223,7 +239,7 @@ TEST(E2e, ClosingDuringAWaitLetsTheScriptFinishLogAndReport)
     RunningTool tool(testName());
     tool.writeScript(32, true);
     tool.start();
-    click(tool.child(L"Button", installCaption));
+    click(tool.child(L"Button", expected::install.caption));
     ASSERT_TRUE(waitForFile(tool.marker(L"ran32")));
     PostMessageW(tool.window, WM_SYSCOMMAND, SC_CLOSE, 0);
     for (int tries = 0; tries < 250 && IsWindow(tool.window); ++tries) {
@@ -236,7 +252,7 @@ TEST(E2e, ClosingDuringAWaitLetsTheScriptFinishLogAndReport)
     writeBytes(tool.marker(L"release32"), "");
     const auto box = answerNextBox(tool.process.dwProcessId, 30s);
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, layout::caption);
+    EXPECT_EQ(box->title, expected::title);
     EXPECT_EQ(box->text, successText);
     EXPECT_TRUE(logHasLinesEndingWith(1, description32));
     ASSERT_TRUE(tool.endsWithin(10s));
@@ -249,12 +265,12 @@ TEST(E2e, ClosingDuringTwoNestedWaitsLogsBothAndThenEnds)
     tool.writeScript(32, true);
     tool.writeScript(64, true);
     tool.start();
-    click(tool.child(L"Button", installCaption));
+    click(tool.child(L"Button", expected::install.caption));
     ASSERT_TRUE(waitForFile(tool.marker(L"ran32")));
-    click(tool.child(L"Button", option64Caption));
-    click(tool.child(L"Button", installCaption));
+    click(tool.child(L"Button", expected::option64.caption));
+    click(tool.child(L"Button", expected::install.caption));
     ASSERT_TRUE(waitForFile(tool.marker(L"ran64")));
-    click(tool.child(L"Button", exitCaption));
+    click(tool.child(L"Button", expected::exitButton.caption));
     for (int tries = 0; tries < 250 && IsWindow(tool.window); ++tries) {
         std::this_thread::sleep_for(20ms);
     }
@@ -287,8 +303,8 @@ TEST(E2e, FolderNamesWithBlanksAmpersandParenthesesArabicOrAPercentSign)
         RunningTool tool(name);
         tool.writeScript(64, false);
         tool.start();
-        click(tool.child(L"Button", option64Caption));
-        click(tool.child(L"Button", installCaption));
+        click(tool.child(L"Button", expected::option64.caption));
+        click(tool.child(L"Button", expected::install.caption));
         const auto box = answerNextBox(tool.process.dwProcessId, 30s);
         ASSERT_TRUE(box);
         if (name.find(L'%') == std::wstring::npos) {

@@ -1,0 +1,26 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Captions measured and drawn shaped, right to left, in the font selected into the device context.
+namespace captions {
+
+// The height of one line of text.
+int lineHeight(HDC dc);
+
+int shapedWidth(HDC dc, std::wstring_view text);
+
+// The text broken between words where the next word would not fit the width. A word wider
+// than the width stands on a line of its own.
+std::vector<std::wstring> brokenLines(HDC dc, std::wstring_view text, int width);
+
+// Draws one line flush with right, its top at top, clipped to clip.
+void drawFlushRight(HDC dc, std::wstring_view text, int right, int top, const RECT& clip);
+
+// Reads the control's caption (its window text).
+std::wstring textOf(HWND control);
+
+}  // namespace captions

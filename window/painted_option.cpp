@@ -1,0 +1,82 @@
+#include "window/painted_option.h"
+
+#include "platform/dpi.h"
+#include "window/caption_text.h"
+
+#include <algorithm>
+
+namespace captions {
+
+namespace {
+
+// The size of the mark that the common controls draw: 13 pixels at 96 dpi.
+int markSize(HWND option)
+{
+    return MulDiv(12, static_cast<int>(platform::windowDpi(option)), 96) + 1;
+}
+
+void paint(const NMCUSTOMDRAW& draw)
+{
+    const HWND option = draw.hdr.hwndFrom;
+    const HDC dc = draw.hdc;
+    const RECT box = draw.rc;
+    const auto background = reinterpret_cast<HBRUSH>(SendMessageW(
+        GetParent(option), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(option)));
+    if (background != nullptr) {
+        FillRect(dc, &box, background);
+    }
+
+    const int size = markSize(option);
+    const int middle = (box.top + box.bottom) / 2;
+    RECT mark{box.right - size, middle - size / 2, box.right, middle - size / 2 + size};
+    const LRESULT state = SendMessageW(option, BM_GETSTATE, 0, 0);
+    UINT markState = DFCS_BUTTONRADIO;
+    markState |= (state & BST_CHECKED) ? DFCS_CHECKED : 0;
+    markState |= (state & BST_PUSHED) ? DFCS_PUSHED : 0;
+    markState |= IsWindowEnabled(option) ? 0 : DFCS_INACTIVE;
+    DrawFrameControl(dc, &mark, DFC_BUTTON, markState);
+
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(IsWindowEnabled(option) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(option, WM_GETFONT, 0, 0)));
+    const std::wstring text = textOf(option);
+    const int height = lineHeight(dc);
+    const int right = box.right - markRoom(option);
+    const int top = middle - height / 2;
+    RECT captionClip = box;
+    captionClip.right = right;
+    drawFlushRight(dc, text, right, top, captionClip);
+
+    const bool focusHidden = (SendMessageW(option, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+    if ((draw.uItemState & CDIS_FOCUS) && !focusHidden) {
+        RECT focus{right - shapedWidth(dc, text) - 1, std::max<LONG>(box.top, top), right + 1,
+                   std::min<LONG>(box.bottom, top + height)};
+        focus.left = std::max<LONG>(focus.left, box.left);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+}  // namespace
+
+int markRoom(HWND option)
+{
+    const int size = markSize(option);
+    return size + size / 3;
+}
+
+LRESULT paintOption(const NMCUSTOMDRAW& draw)
+{
+    if (draw.dwDrawStage != CDDS_PREPAINT) {
+        return CDRF_DODEFAULT;
+    }
+    const int saved = SaveDC(draw.hdc);
+    try {
+        paint(draw);
+    } catch (...) {
+        // No exception may cross the window system; what is drawn so far stays.
+    }
+    RestoreDC(draw.hdc, saved);
+    return CDRF_SKIPDEFAULT;
+}
+
+}  // namespace captions
