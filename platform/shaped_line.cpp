@@ -3,8 +3,6 @@
 #include "platform/error.h"
 #include "platform/system_function.h"
 
-#include <string>
-
 namespace platform {
 
 namespace {
@@ -18,14 +16,10 @@ struct Uniscribe {
 
 Uniscribe loadFunctions()
 {
-    // usp10.dll is not one of the DLLs that Windows always takes from its system folder: name
-    // the folder, so that a usp10.dll left beside the program is never loaded.
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        raiseLastError();
-    }
-    const HMODULE module = LoadLibraryW((std::wstring(folder, length) + L"\\usp10.dll").c_str());
+    // usp10.dll is not one of the DLLs that Windows always takes from its system folder: it is
+    // loaded only now, through the search that the program restricted at its start to that
+    // folder, so that a usp10.dll left beside the program is never loaded.
+    const HMODULE module = LoadLibraryW(L"usp10.dll");
     if (module == nullptr) {
         raiseLastError();
     }
