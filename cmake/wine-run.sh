@@ -1,8 +1,7 @@
 #!/bin/sh
 # wine-run.sh PREFIX PROGRAM [ARGUMENTS...]
 # Runs a Windows program under Wine in the given prefix (the build's own, never ~/.wine).
-WINEPREFIX="$1"
+wine_prefix="$1"
 shift
-export WINEPREFIX
-export WINEDEBUG="${WINEDEBUG:--all}"
+. "$(dirname "$0")/../tools/wine-env.sh"
 exec wine "$@"

@@ -6,8 +6,8 @@
 # Windows maps the face "Arabic Transparent" to one with Arabic letters; Wine does not,
 # so the prefix names a Debian font for it, one whose letters fit the window's layout.
 set -eu
-export WINEPREFIX="$1"
-export WINEDEBUG=-all
+wine_prefix="$1"
+. "$(dirname "$0")/wine-env.sh"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making the Wine prefix $WINEPREFIX (about 15 s, once)"
     wineboot --init >/dev/null 2>&1
