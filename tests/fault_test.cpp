@@ -51,7 +51,7 @@ TEST_F(Faults, UnwritableLogKeepsItsBytesAndTheNextInstallAppends)
     EXPECT_EQ(readBytes(logPath), old);
 
     EXPECT_EQ(install(), std::vector<std::wstring>{successText});
-    const auto lines = loggedLines();
+    const auto lines = logLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], old);
     EXPECT_EQ(withoutTime(lines[1]), withoutTime(lineFor(description32)));
@@ -62,7 +62,7 @@ TEST_F(Faults, UnwritableLogKeepsItsBytesAndTheNextInstallAppends)
     EXPECT_EQ(install(), std::vector<std::wstring>{errorText(ERROR_ACCESS_DENIED)});
     RemoveDirectoryW(logPath);
     EXPECT_EQ(install(), std::vector<std::wstring>{successText});
-    EXPECT_EQ(loggedLines().size(), 1u);
+    EXPECT_EQ(logLines().size(), 1u);
 }
 
 TEST_F(Faults, ExistingBytesWithoutAFinalLineBreakStayAsTheyAre)
@@ -101,7 +101,7 @@ TEST_F(Faults, TwoProgramsAppendingAtOnceLoseAndTearNoLine)
     }
     std::map<std::string, int> nextNumber{{"A", 0}, {"B", 0}};
     size_t count = 0;
-    for (const std::string& line : loggedLines()) {
+    for (const std::string& line : logLines()) {
         std::istringstream words(line);
         std::string tag;
         int number = -1;
@@ -154,7 +154,7 @@ TEST_F(Faults, AMissingScriptFailsAloneAndTheOtherStillWorks)
     EXPECT_EQ(install(), std::vector<std::wstring>{errorText(ERROR_FILE_NOT_FOUND)});
     selectOption(1);
     EXPECT_EQ(install(), std::vector<std::wstring>{successText});
-    EXPECT_EQ(loggedLines().size(), 1u);
+    EXPECT_EQ(logLines().size(), 1u);
 }
 
 TEST_F(Faults, AScriptKilledFromOutsideIsLoggedAndReportedWithItsExitCode)
@@ -167,7 +167,7 @@ TEST_F(Faults, AScriptKilledFromOutsideIsLoggedAndReportedWithItsExitCode)
                     L"if not exist \"%~dp0release32\" goto wait\r\nexit /b 0\r\n"));
     std::optional<SeenBox> box;
     clickWhile(0, [&] {
-        waitFor(marker(L"ran32"));
+        waitForFile(marker(L"ran32"));
         const HANDLE script = OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(form.setupProcessId));
         TerminateProcess(script, 9);
         CloseHandle(script);
@@ -175,7 +175,7 @@ TEST_F(Faults, AScriptKilledFromOutsideIsLoggedAndReportedWithItsExitCode)
     });
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->text, L"انتهت عملية التثبيت برمز الخطأ 9@Form1.cmdSetup_Click");
-    EXPECT_EQ(loggedLines().size(), 1u);
+    EXPECT_EQ(logLines().size(), 1u);
 }
 
 TEST_F(Faults, ThirtyNestedInstallsAllFinish)
@@ -184,18 +184,18 @@ TEST_F(Faults, ThirtyNestedInstallsAllFinish)
     int answered = 0;
     clickWhile(0, [&] {
         for (int nested = 1; nested < 30; ++nested) {
-            waitFor(marker(L"ran32"));
+            waitForFile(marker(L"ran32"));
             removeFile(marker(L"ran32"));
             PostMessageW(control(layout::cmdSetupId), BM_CLICK, 0, 0);
         }
-        waitFor(marker(L"ran32"));
+        waitForFile(marker(L"ran32"));
         writeBytes(marker(L"release32"), "");
         while (answered < 30 && answerNextBox(GetCurrentProcessId(), 30s)) {
             ++answered;
         }
     });
     EXPECT_EQ(answered, 30);
-    EXPECT_EQ(loggedLines().size(), 30u);
+    EXPECT_EQ(logLines().size(), 30u);
     EXPECT_TRUE(IsWindow(form.handle()));
 }
 
@@ -205,10 +205,10 @@ TEST_F(Faults, ClosingTheWindowDuringTwoNestedWaitsStillLogsBoth)
     writeScript(64, true, "exit /b 0");
     int answered = 0;
     clickWhile(0, [&] {
-        waitFor(marker(L"ran32"));
+        waitForFile(marker(L"ran32"));
         PostMessageW(control(layout::option1Id + 1), BM_CLICK, 0, 0);
         PostMessageW(control(layout::cmdSetupId), BM_CLICK, 0, 0);
-        waitFor(marker(L"ran64"));
+        waitForFile(marker(L"ran64"));
         PostMessageW(form.handle(), WM_CLOSE, 0, 0);
         for (int tries = 0; tries < 250 && IsWindow(form.handle()); ++tries) {
             std::this_thread::sleep_for(20ms);
@@ -221,7 +221,7 @@ TEST_F(Faults, ClosingTheWindowDuringTwoNestedWaitsStillLogsBoth)
     });
     EXPECT_EQ(form.handle(), nullptr);
     EXPECT_EQ(answered, 2);
-    const auto lines = loggedLines();
+    const auto lines = logLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(withoutTime(lines[0]), withoutTime(lineFor(description64)));
     EXPECT_EQ(withoutTime(lines[1]), withoutTime(lineFor(description32)));
@@ -246,7 +246,7 @@ TEST_F(Faults, ThreeHundredInstallsLeaveNoHandlesOrMemoryBehind)
         install();
     }
     const auto after = usage();
-    EXPECT_EQ(loggedLines().size(), 300u);
+    EXPECT_EQ(logLines().size(), 300u);
     EXPECT_LE(after.first, before.first) << "handles before " << before.first << ", after " << after.first;
     EXPECT_LT(after.second, before.second + (1u << 20)) << "private bytes grew by more than 1 MiB";
 }
