@@ -18,7 +18,7 @@ tools/setup.sh benchmark_driver
 
 load=$(cut -d' ' -f1-3 /proc/loadavg)
 status=0
-tools/with-display.sh cmake/wine-run.sh "$WINEPREFIX" build/bench/benchmark_driver.exe >"$tables" || status=$?
+tools/with-display.sh cmake/wine-run.sh "$WINEPREFIX" "$build/bench/benchmark_driver.exe" >"$tables" || status=$?
 if [ "$status" -ne 0 ]; then
     echo "The benchmark failed (exit code $status); docs/performance.md is left as it was." >&2
     exit "$status"

@@ -4,6 +4,7 @@
 set -eu
 
 packages="cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest
+g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick fonts-sil-scheherazade locales"
 
 as_root() {

@@ -1,10 +1,10 @@
 #!/bin/sh
 # run.sh: installs what is missing, builds the tool, lays out a demonstration application
 # folder in build/demo (the tool and two harmless setup scripts) and runs the tool from there
-# under Wine, in the build's own prefix build/wineprefix.
+# under Wine, in the build's own prefix (see wine-env.sh).
 #   With a display ($DISPLAY set) the tool opens on it; run.sh returns when it is closed.
 #   Without one, a demonstration runs on a display of its own (Xvfb), under the Arabic locale
-#   (ANSI code page 1256, as on an Arabic Windows): build/tools/demo_driver.exe presses install
+#   (ANSI code page 1256, as on an Arabic Windows): demo_driver.exe presses install
 #   as a person would and answers the message box, and run.sh prints what the box said, the new
 #   line of c:\InstallationLog.txt in UTF-8 and a screenshot of the window.
 # run.sh --screenshot FILE: only takes the screenshot, on a display of its own, into FILE.
@@ -25,7 +25,7 @@ on_display() {
     log_size=$(stat -c %s "$log" 2>/dev/null || echo 0)
     rm -f "$png"
 
-    wine explorer "/desktop=$desktop,1024x700" "$(windows_path "$root/build/tools/demo_driver.exe")" \
+    wine explorer "/desktop=$desktop,1024x700" "$(windows_path "$build/tools/demo_driver.exe")" \
         "$(windows_path "$demo/NorvasquelSetup.exe")" "$(windows_path "$work")" "$mode" 2>"$work/wine.log" &
     wine_pid=$!
     tries=0
@@ -77,7 +77,7 @@ stop_wine_at_exit
 tools/setup.sh
 
 mkdir -p "$demo/Components"
-cp build/bin/NorvasquelSetup.exe "$demo/"
+cp "$build/bin/NorvasquelSetup.exe" "$demo/"
 for bits in 32 64; do
     printf '%s\r\n' '@echo off' \
         "rem A stand-in for the accounting application's ${bits}-bit setup script: it changes nothing." \

@@ -16,6 +16,11 @@ if [ $# -gt 0 ]; then
     set -- --target "$@"
 fi
 tools/install-dependencies.sh
+# The 32-bit program is what ships: build it even where Wine runs the 64-bit build.
 cmake --preset mingw-i686 >/dev/null
 cmake --build --preset mingw-i686 "$@"
+if [ "$preset" != mingw-i686 ]; then
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" "$@"
+fi
 tools/prepare-wine.sh "$WINEPREFIX" $desktop

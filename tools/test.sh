@@ -5,5 +5,6 @@ set -eu
 . "$(dirname "$0")/wine-env.sh"
 cd "$root"
 stop_wine_at_exit
+echo "Testing the $preset build in $build"
 tools/setup.sh --virtual-desktop
-tools/with-display.sh tools/wine-desktop.sh "$WINEPREFIX" ctest --preset mingw-i686
+tools/with-display.sh tools/wine-desktop.sh "$WINEPREFIX" ctest --preset "$preset"

@@ -74,7 +74,7 @@ bool RunningTool::writeFontsFromInside() const
 {
     removeFile(fontsFile);
     const HMODULE dll = LoadLibraryW((ownFolder() + L"\\font_probe.dll").c_str());
-    const auto procedure = platform::systemFunction<HOOKPROC>(dll, "probeFonts@12");
+    const auto procedure = platform::systemFunction<HOOKPROC>(dll, sizeof(void*) == 4 ? "probeFonts@12" : "probeFonts");
     const HHOOK hook = procedure ? SetWindowsHookExW(WH_GETMESSAGE, procedure, dll, process.dwThreadId) : nullptr;
     PostMessageW(window, RegisterWindowMessageW(L"NorvasquelFontProbe"), 0, 0);
     const bool written = hook != nullptr && waitForFile(fontsFile);
