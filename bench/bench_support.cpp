@@ -89,7 +89,10 @@ Running::Running(const std::wstring& program, const wchar_t* windowClass)
         if (!up) {
             fail("the window of " + utf8(program) + " did not come up");
         }
-        unixPid = unixPidWithArgument(token);
+        unixPid = testing_support::unixPidWithArgument(token);
+        if (unixPid == 0) {
+            fail("no Linux process has " + token + " on its command line");
+        }
         startupProcessorSeconds = processorSeconds(unixPid);
     } catch (...) {
         TerminateProcess(process_.hProcess, 1);

@@ -1,4 +1,6 @@
 #pragma once
+#include "tests/support/process_usage.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -34,11 +36,7 @@ bool waitUntil(const std::function<bool()>& done, double timeoutSeconds);
 // User and system time of every thread of the process, in seconds.
 double processorSeconds(unsigned long unixPid);
 unsigned long wineserverPid();
-unsigned long unixPidWithArgument(const std::string& token);
-struct Memory {
-    double privateMiB = 0;     // resident private memory, RssAnon, what Wine reports as private bytes
-    double workingSetMiB = 0;  // VmRSS
-};
+using Memory = testing_support::LinuxMemory;
 Memory memoryOf(unsigned long unixPid);
 // Waits until the wineserver has been idle for a second, at most 30 s: one that has just
 // started is still starting the prefix's services.

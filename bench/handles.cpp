@@ -7,38 +7,11 @@
 #include <algorithm>
 #include <cstdio>
 
+using testing_support::handlesOf;
+
 namespace bench {
 
 namespace {
-
-// The process's handles as the system's handle table lists them (Wine does not count
-// them for GetProcessHandleCount).
-std::vector<USHORT> handlesOf(DWORD processId)
-{
-    std::vector<unsigned char> buffer(1 << 16);
-    for (;;) {
-        ULONG needed = 0;
-        const NTSTATUS status =
-            NtQuerySystemInformation(SystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
-                                     &needed);
-        if (status == static_cast<NTSTATUS>(0xC0000004L)) {  // STATUS_INFO_LENGTH_MISMATCH
-            buffer.resize(std::max<size_t>(buffer.size() * 2, needed));
-            continue;
-        }
-        if (status != 0) {
-            fail("NtQuerySystemInformation(SystemHandleInformation) failed");
-        }
-        break;
-    }
-    const auto* table = reinterpret_cast<const SYSTEM_HANDLE_INFORMATION*>(buffer.data());
-    std::vector<USHORT> handles;
-    for (ULONG i = 0; i < table->Count; ++i) {
-        if (table->Handle[i].OwnerPid == processId) {
-            handles.push_back(table->Handle[i].HandleValue);
-        }
-    }
-    return handles;
-}
 
 // "Type name" of one of the process's handles, through a copy of it.
 std::string describeHandle(HANDLE process, USHORT value)

@@ -54,43 +54,13 @@ unsigned long wineserverPid()
     return std::stoul(stat);
 }
 
-unsigned long unixPidWithArgument(const std::string& token)
-{
-    WIN32_FIND_DATAW entry;
-    const HANDLE search = FindFirstFileW(L"Z:\\proc\\*", &entry);
-    if (search == INVALID_HANDLE_VALUE) {
-        fail("cannot list Z:\\proc");
-    }
-    unsigned long found = 0;
-    do {
-        const std::wstring name = entry.cFileName;
-        if (name.find_first_not_of(L"0123456789") != std::wstring::npos) {
-            continue;
-        }
-        const unsigned long pid = std::stoul(name);
-        const std::string commandLine = readBytes(procPath(pid, L"cmdline"));
-        if (commandLine.find(token) != std::string::npos) {
-            found = pid;
-        }
-    } while (found == 0 && FindNextFileW(search, &entry));
-    FindClose(search);
-    if (found == 0) {
-        fail("no Linux process has " + token + " on its command line");
-    }
-    return found;
-}
-
 Memory memoryOf(unsigned long unixPid)
 {
-    const std::string status = readBytes(procPath(unixPid, L"status"));
-    const auto kib = [&status, unixPid](const char* key) {
-        const size_t at = status.find(key);
-        if (at == std::string::npos) {
-            fail(std::string("no ") + key + " in /proc/" + std::to_string(unixPid) + "/status");
-        }
-        return std::stod(status.substr(at + std::char_traits<char>::length(key)));
-    };
-    return Memory{kib("RssAnon:") / 1024.0, kib("VmRSS:") / 1024.0};
+    const auto memory = testing_support::linuxMemoryOf(unixPid);
+    if (!memory) {
+        fail("cannot read /proc/" + std::to_string(unixPid) + "/status");
+    }
+    return *memory;
 }
 
 void waitForQuietWine(unsigned long serverPid)
