@@ -44,7 +44,13 @@ i686-w64-mingw32-size -A build/bin/NorvasquelSetup.exe | awk '
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 memory=$(awk '/^MemTotal:/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo)
 machine="${cpu:-an unknown processor}, $(nproc) cores, $memory of memory, $(uname -sr), $(wine --version)"
+if [ "$preset" = mingw-i686 ]; then
+    measured="the 32-bit build, as shipped"
+else
+    measured="the 64-bit build of the same code under 64-bit Wine, as this machine cannot run 32-bit processes"
+fi
 sed -e "s|@DATE@|$(date -u '+%Y-%m-%d %H:%M UTC')|" -e "s|@MACHINE@|$machine|" -e "s|@LOAD@|$load|" \
+    -e "s|@BUILD@|$measured|" \
     -e "/^@TABLES@\$/{r $tables" -e 'd}' -e "/^@SECTIONS@\$/{r $sections" -e 'd}' \
     bench/performance.md.in >docs/performance.md
 cat "$tables"

@@ -24,7 +24,6 @@ public:
     // Components\IsBITSBitNorvasquel.bat: leaves the marker "ranBITS", optionally waits for
     // "releaseBITS", and ends with exit code 0.
     void writeScript(int bits, bool waitForRelease) const;
-    // Starts the program and waits for its main window.
     void start();
     // The main window's child of that class (any case) and text, or null.
     HWND child(const wchar_t* windowClass, const std::wstring& text) const;
