@@ -15,6 +15,7 @@ sections=$(mktemp)
 # for them if the wineserver stayed.
 stop_wine_at_exit 'rm -f "$tables" "$sections"'
 tools/setup.sh benchmark_driver
+. tools/wine-env.sh
 
 load=$(cut -d' ' -f1-3 /proc/loadavg)
 status=0

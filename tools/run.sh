@@ -75,6 +75,7 @@ esac
 
 stop_wine_at_exit
 tools/setup.sh
+. tools/wine-env.sh
 
 mkdir -p "$demo/Components"
 cp "$build/bin/NorvasquelSetup.exe" "$demo/"

@@ -16,6 +16,8 @@ if [ $# -gt 0 ]; then
     set -- --target "$@"
 fi
 tools/install-dependencies.sh
+# Which build Wine can run is known once Wine is installed.
+. "$(dirname "$0")/wine-env.sh"
 # The 32-bit program is what ships: build it even where Wine runs the 64-bit build.
 cmake --preset mingw-i686 >/dev/null
 cmake --build --preset mingw-i686 "$@"

@@ -5,6 +5,7 @@ set -eu
 . "$(dirname "$0")/wine-env.sh"
 cd "$root"
 stop_wine_at_exit
-echo "Testing the $preset build in $build"
 tools/setup.sh --virtual-desktop
+. tools/wine-env.sh
+echo "Testing the $preset build in $build"
 tools/with-display.sh tools/wine-desktop.sh "$WINEPREFIX" ctest --preset "$preset"

@@ -4,8 +4,9 @@
 root=$(cd "$(dirname "$0")/.." && pwd)
 # The program is 32-bit, and its tests run that build where this machine can run 32-bit
 # processes. Where it cannot (some virtual machines have no 32-bit mode), they run the same
-# code built for 64-bit Windows, under Wine's 64-bit loader.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+# code built for 64-bit Windows, under Wine's 64-bit loader. Before Wine is installed that is
+# not known yet: tools/setup.sh installs it, and its callers source this file again.
+if [ ! -e /usr/lib/wine/wine ] || /usr/lib/wine/wine --version >/dev/null 2>&1; then
     preset=mingw-i686
     build=$root/build
 else
