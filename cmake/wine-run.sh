@@ -1,9 +1,8 @@
 #!/bin/sh
 # wine-run.sh PREFIX PROGRAM [ARGUMENTS...]
 # Runs a Windows program under Wine in the given prefix (the build's own, never ~/.wine),
-# with the loader that the scripts chose, if any.
-WINEPREFIX="$1"
+# with the loader that tools/wine-env.sh chooses.
+wine_prefix="$1"
 shift
-export WINEPREFIX
-export WINEDEBUG="${WINEDEBUG:--all}"
-exec "${WINELOADER:-wine}" "$@"
+. "$(dirname "$0")/../tools/wine-env.sh"
+exec wine "$@"

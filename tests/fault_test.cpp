@@ -1,6 +1,6 @@
 #include "platform/error.h"
-#include "tests/support/install_fixture.h"
 #include "tests/failing_allocator.h"
+#include "tests/support/install_fixture.h"
 #include "tests/support/process_usage.h"
 
 #include <windows.h>
@@ -28,7 +28,7 @@ protected:
 
     static std::wstring errorText(unsigned long number)
     {
-        return platform::systemDescription(number) + L"@Form1.cmdSetup_Click";
+        return platform::systemDescription(number) + errorSource;
     }
 };
 
@@ -52,7 +52,7 @@ TEST_F(Faults, UnwritableLogKeepsItsBytesAndTheNextInstallAppends)
     EXPECT_EQ(readBytes(logPath), old);
 
     EXPECT_EQ(install(), std::vector<std::wstring>{successText});
-    const auto lines = loggedLines();
+    const auto lines = logLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], old);
     EXPECT_EQ(withoutTime(lines[1]), withoutTime(lineFor(description32)));
@@ -63,7 +63,7 @@ TEST_F(Faults, UnwritableLogKeepsItsBytesAndTheNextInstallAppends)
     EXPECT_EQ(install(), std::vector<std::wstring>{errorText(ERROR_ACCESS_DENIED)});
     RemoveDirectoryW(logPath);
     EXPECT_EQ(install(), std::vector<std::wstring>{successText});
-    EXPECT_EQ(loggedLines().size(), 1u);
+    EXPECT_EQ(logLines().size(), 1u);
 }
 
 TEST_F(Faults, AHardLinkedLogIsRefusedAndTheFileBehindItKeepsItsBytes)
@@ -75,13 +75,13 @@ TEST_F(Faults, AHardLinkedLogIsRefusedAndTheFileBehindItKeepsItsBytes)
     ASSERT_TRUE(CreateHardLinkW(logPath, target.c_str(), nullptr));
     const auto texts = install();
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_TRUE(texts[0].ends_with(L"@Form1.cmdSetup_Click"));
+    EXPECT_TRUE(texts[0].ends_with(errorSource));
     EXPECT_NE(texts[0].find(L"رابط إلى ملف آخر"), std::wstring::npos) << "says why";
     EXPECT_EQ(readBytes(target), "not a log\r\n");
 
     removeFile(logPath);
     EXPECT_EQ(install(), std::vector<std::wstring>{successText});
-    EXPECT_EQ(loggedLines().size(), 1u);
+    EXPECT_EQ(logLines().size(), 1u);
     EXPECT_EQ(readBytes(target), "not a log\r\n");
     removeFile(target);
 }
@@ -113,7 +113,7 @@ TEST_F(Faults, ALogLockedByAnotherProgramGivesTheErrorBoxWithinASecondAndKeepsIt
     UnlockFileEx(holder, 0, MAXDWORD, MAXDWORD, &everything);
     CloseHandle(holder);
     EXPECT_EQ(install(), std::vector<std::wstring>{successText});
-    EXPECT_EQ(loggedLines().size(), 2u);
+    EXPECT_EQ(logLines().size(), 2u);
 }
 
 TEST_F(Faults, NoFailureInsideTheWindowsHandlingEndsTheProgramOrAPendingInstall)
@@ -127,7 +127,7 @@ TEST_F(Faults, NoFailureInsideTheWindowsHandlingEndsTheProgramOrAPendingInstall)
     std::optional<SeenBox> outOfMemoryBox;
     std::optional<SeenBox> successBox;
     clickWhile(0, [&] {
-        waitFor(marker(L"ran32"));
+        waitForFile(marker(L"ran32"));
         // A monitor of 60000 dpi: the banner at that size can't be made.
         RECT suggested{0, 0, 4000, 3000};
         SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(60000, 60000), reinterpret_cast<LPARAM>(&suggested));
@@ -144,7 +144,7 @@ TEST_F(Faults, NoFailureInsideTheWindowsHandlingEndsTheProgramOrAPendingInstall)
     EXPECT_EQ(outOfMemoryBox->text, errorText(ERROR_NOT_ENOUGH_MEMORY));
     ASSERT_TRUE(successBox.has_value());
     EXPECT_EQ(successBox->text, successText);
-    EXPECT_EQ(loggedLines().size(), 1u) << "the pending install still logs";
+    EXPECT_EQ(logLines().size(), 1u) << "the pending install still logs";
 
     RECT clientAfter{};
     GetClientRect(form.handle(), &clientAfter);
@@ -190,7 +190,7 @@ TEST_F(Faults, TwoProgramsAppendingAtOnceLoseAndTearNoLine)
     }
     std::map<std::string, int> nextNumber{{"A", 0}, {"B", 0}};
     size_t count = 0;
-    for (const std::string& line : loggedLines()) {
+    for (const std::string& line : logLines()) {
         std::istringstream words(line);
         std::string tag;
         int number = -1;
@@ -243,7 +243,7 @@ TEST_F(Faults, AMissingScriptFailsAloneAndTheOtherStillWorks)
     EXPECT_EQ(install(), std::vector<std::wstring>{errorText(ERROR_FILE_NOT_FOUND)});
     selectOption(1);
     EXPECT_EQ(install(), std::vector<std::wstring>{successText});
-    EXPECT_EQ(loggedLines().size(), 1u);
+    EXPECT_EQ(logLines().size(), 1u);
 }
 
 TEST_F(Faults, AScriptKilledFromOutsideIsLoggedAndReportedWithItsExitCode)
@@ -257,15 +257,15 @@ TEST_F(Faults, AScriptKilledFromOutsideIsLoggedAndReportedWithItsExitCode)
     std::optional<SeenBox> box;
     size_t linesWhileShown = 0;
     clickWhile(0, [&] {
-        waitFor(marker(L"ran32"));
+        waitForFile(marker(L"ran32"));
         const HANDLE script = OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(form.setupProcessId));
         TerminateProcess(script, 9);
         CloseHandle(script);
         box = answerNextBox(GetCurrentProcessId(), 30s,
-                            [&](const SeenBox&) { linesWhileShown = loggedLines().size(); });
+                            [&](const SeenBox&) { linesWhileShown = logLines().size(); });
     });
     ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->text, L"انتهت عملية التثبيت برمز الخطأ 9@Form1.cmdSetup_Click");
+    EXPECT_EQ(box->text, failedScriptText(9));
     EXPECT_EQ(linesWhileShown, 1u) << "the line is written before the box";
 }
 
@@ -275,18 +275,18 @@ TEST_F(Faults, ThirtyNestedInstallsAllFinish)
     int answered = 0;
     clickWhile(0, [&] {
         for (int nested = 1; nested < 30; ++nested) {
-            waitFor(marker(L"ran32"));
+            waitForFile(marker(L"ran32"));
             removeFile(marker(L"ran32"));
             PostMessageW(control(layout::cmdSetupId), BM_CLICK, 0, 0);
         }
-        waitFor(marker(L"ran32"));
+        waitForFile(marker(L"ran32"));
         writeBytes(marker(L"release32"), "");
         while (answered < 30 && answerNextBox(GetCurrentProcessId(), 30s)) {
             ++answered;
         }
     });
     EXPECT_EQ(answered, 30);
-    EXPECT_EQ(loggedLines().size(), 30u);
+    EXPECT_EQ(logLines().size(), 30u);
     EXPECT_TRUE(IsWindow(form.handle()));
 }
 
@@ -296,10 +296,10 @@ TEST_F(Faults, ClosingTheWindowDuringTwoNestedWaitsStillLogsBoth)
     writeScript(64, true, "exit /b 0");
     int answered = 0;
     clickWhile(0, [&] {
-        waitFor(marker(L"ran32"));
+        waitForFile(marker(L"ran32"));
         PostMessageW(control(layout::option1Id + 1), BM_CLICK, 0, 0);
         PostMessageW(control(layout::cmdSetupId), BM_CLICK, 0, 0);
-        waitFor(marker(L"ran64"));
+        waitForFile(marker(L"ran64"));
         PostMessageW(form.handle(), WM_CLOSE, 0, 0);
         for (int tries = 0; tries < 250 && IsWindow(form.handle()); ++tries) {
             std::this_thread::sleep_for(20ms);
@@ -312,7 +312,7 @@ TEST_F(Faults, ClosingTheWindowDuringTwoNestedWaitsStillLogsBoth)
     });
     EXPECT_EQ(form.handle(), nullptr);
     EXPECT_EQ(answered, 2);
-    const auto lines = loggedLines();
+    const auto lines = logLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(withoutTime(lines[0]), withoutTime(lineFor(description64)));
     EXPECT_EQ(withoutTime(lines[1]), withoutTime(lineFor(description32)));
@@ -331,7 +331,7 @@ TEST_F(Faults, ThreeHundredInstallsLeaveNoHandlesOrMemoryBehind)
         install();
     }
     const ProcessUsage after = usageOfThisProcess();
-    EXPECT_EQ(loggedLines().size(), 300u);
+    EXPECT_EQ(logLines().size(), 300u);
     EXPECT_LE(after.handles, before.handles) << "handles before " << before.handles << ", after " << after.handles;
     EXPECT_LT(after.privateMiB, before.privateMiB + 1.0) << "private bytes grew by more than 1 MiB";
 }

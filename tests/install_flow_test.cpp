@@ -22,9 +22,9 @@ TEST_F(InstallFlow, EachOptionStartsItsScriptLogsOneLineAndReportsSuccess)
     EXPECT_FALSE(exists(marker(L"ran64")));
     EXPECT_NE(form.setupProcessId, 0);
     const std::string firstLine = lineFor(description32);
-    ASSERT_EQ(loggedLines().size(), 1u);
-    EXPECT_EQ(withoutTime(loggedLines()[0]), withoutTime(firstLine));
-    EXPECT_EQ(loggedLines()[0].size(), firstLine.size());
+    ASSERT_EQ(logLines().size(), 1u);
+    EXPECT_EQ(withoutTime(logLines()[0]), withoutTime(firstLine));
+    EXPECT_EQ(logLines()[0].size(), firstLine.size());
 
     const std::int32_t firstId = form.setupProcessId;
     selectOption(1);
@@ -33,7 +33,7 @@ TEST_F(InstallFlow, EachOptionStartsItsScriptLogsOneLineAndReportsSuccess)
     EXPECT_EQ(boxes[0].text, successText);
     EXPECT_TRUE(exists(marker(L"ran64")));
     EXPECT_NE(form.setupProcessId, firstId);
-    const auto lines = loggedLines();
+    const auto lines = logLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(withoutTime(lines[1]), withoutTime(lineFor(description64)));
 }
@@ -43,7 +43,7 @@ TEST_F(InstallFlow, MissingScriptIsReportedWithTheSystemsDescriptionAndNothingIs
     auto boxes = clickAndAnswer(0, 1);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, platform::programTitle);
-    EXPECT_EQ(boxes[0].text, platform::systemDescription(ERROR_FILE_NOT_FOUND) + L"@Form1.cmdSetup_Click");
+    EXPECT_EQ(boxes[0].text, platform::systemDescription(ERROR_FILE_NOT_FOUND) + errorSource);
     EXPECT_FALSE(boxes[0].hasIcon);
     EXPECT_EQ(boxes[0].buttons, 1);
     EXPECT_FALSE(exists(logPath));
@@ -52,7 +52,7 @@ TEST_F(InstallFlow, MissingScriptIsReportedWithTheSystemsDescriptionAndNothingIs
     RemoveDirectoryW(components.c_str());
     boxes = clickAndAnswer(0, 1);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, platform::systemDescription(ERROR_PATH_NOT_FOUND) + L"@Form1.cmdSetup_Click");
+    EXPECT_EQ(boxes[0].text, platform::systemDescription(ERROR_PATH_NOT_FOUND) + errorSource);
     EXPECT_EQ(form.setupProcessId, 0);
 }
 
@@ -84,7 +84,7 @@ TEST_F(InstallFlow, UnwritableLogGivesTheErrorBoxInsteadOfTheSuccessBox)
         }
     });
     ASSERT_EQ(boxes.size(), 1u) << "only the error box may come";
-    EXPECT_EQ(boxes[0].text, platform::systemDescription(ERROR_ACCESS_DENIED) + L"@Form1.cmdSetup_Click");
+    EXPECT_EQ(boxes[0].text, platform::systemDescription(ERROR_ACCESS_DENIED) + errorSource);
     EXPECT_TRUE(exists(marker(L"ran32")));
     EXPECT_EQ(readBytes(logPath), "old line\r\n");
 }
@@ -93,14 +93,14 @@ TEST_F(InstallFlow, FailedScriptIsLoggedAndThenReportedWithItsExitCode)
 {
     const struct {
         const char* lastLine;
-        const wchar_t* expectedText;
+        std::wstring expectedText;
     } cases[] = {
-        {"exit /b 3", L"انتهت عملية التثبيت برمز الخطأ 3@Form1.cmdSetup_Click"},
+        {"exit /b 3", failedScriptText(3)},
         // Exit code 259 is what a running process reports; the wait must still end.
-        {"exit /b 259", L"انتهت عملية التثبيت برمز الخطأ 259@Form1.cmdSetup_Click"},
-        {"helper-exit 5", L"انتهت عملية التثبيت برمز الخطأ 5@Form1.cmdSetup_Click"},
-        {"exit /b 3010", successText.c_str()},
-        {"exit /b 0", successText.c_str()},
+        {"exit /b 259", failedScriptText(259)},
+        {"helper-exit 5", failedScriptText(5)},
+        {"exit /b 3010", successText},
+        {"exit /b 0", successText},
     };
     size_t expectedLines = 0;
     for (const auto& item : cases) {
@@ -113,7 +113,7 @@ TEST_F(InstallFlow, FailedScriptIsLoggedAndThenReportedWithItsExitCode)
         const auto boxes = clickAndAnswer(0, 1);
         ASSERT_EQ(boxes.size(), 1u) << lastLine;
         EXPECT_EQ(boxes[0].text, item.expectedText) << lastLine;
-        EXPECT_EQ(loggedLines().size(), ++expectedLines) << "the line is written either way";
+        EXPECT_EQ(logLines().size(), ++expectedLines) << "the line is written either way";
     }
 }
 
@@ -124,11 +124,11 @@ TEST_F(InstallFlow, NestedInstallsFinishLastInFirstOut)
     std::vector<std::string> logAtEachBox;
     std::vector<std::wstring> boxTexts;
     clickWhile(0, [&] {
-        waitFor(marker(L"ran32"));
+        waitForFile(marker(L"ran32"));
         // During the first install's wait: mark the other option and press install again.
         PostMessageW(control(layout::option1Id + 1), BM_CLICK, 0, 0);
         PostMessageW(control(layout::cmdSetupId), BM_CLICK, 0, 0);
-        waitFor(marker(L"ran64"));
+        waitForFile(marker(L"ran64"));
         // Let the first script end before the nested install has finished.
         writeBytes(marker(L"release32"), "");
         for (int i = 0; i < 2; ++i) {
@@ -145,7 +145,7 @@ TEST_F(InstallFlow, NestedInstallsFinishLastInFirstOut)
     // When the nested install reports, only its own line is in the log.
     EXPECT_EQ(withoutTime(logAtEachBox[0]), withoutTime(lineFor(description64)));
     EXPECT_EQ(logAtEachBox[0].find("\r\n"), logAtEachBox[0].size() - 2);
-    const auto lines = loggedLines();
+    const auto lines = logLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(withoutTime(lines[0]), withoutTime(lineFor(description64)));
     EXPECT_EQ(withoutTime(lines[1]), withoutTime(lineFor(description32)));
@@ -157,7 +157,7 @@ TEST_F(InstallFlow, ClosingTheWindowDuringAWaitStillLogsAndReports)
     std::optional<SeenBox> box;
     bool closedBeforeScriptEnded = false;
     clickWhile(0, [&] {
-        waitFor(marker(L"ran32"));
+        waitForFile(marker(L"ran32"));
         PostMessageW(control(layout::cmdSetupId + 1), BM_CLICK, 0, 0);
         for (int tries = 0; tries < 250 && IsWindow(form.handle()); ++tries) {
             std::this_thread::sleep_for(20ms);
@@ -171,5 +171,5 @@ TEST_F(InstallFlow, ClosingTheWindowDuringAWaitStillLogsAndReports)
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->title, layout::caption);
     EXPECT_EQ(box->text, successText);
-    EXPECT_EQ(loggedLines().size(), 1u);
+    EXPECT_EQ(logLines().size(), 1u);
 }

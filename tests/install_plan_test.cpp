@@ -1,4 +1,5 @@
 #include "commands/install_plan.h"
+#include "tests/support/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@ TEST(InstallPlan, ChoosesTheScriptAndDescriptionByTheMarkedOption)
     EXPECT_EQ(scriptFor(true), L"Components\\Is32BitNorvasquel.bat");
     EXPECT_EQ(scriptFor(false), L"Components\\Is64BitNorvasquel.bat");
     // The prefix ends in lam with no blank, so it joins the caption's first word.
-    EXPECT_EQ(processDescription(L"نظام تشغيل 64 بت"), L"تنزيل ملفات لنظام تشغيل 64 بت");
+    EXPECT_EQ(processDescription(L"نظام تشغيل 64 بت"), testing_support::description64);
     EXPECT_EQ(std::wstring(L"تنزيل ملفات ل").size(), 13u);
 }
 

@@ -1,4 +1,5 @@
 #include "logging/log_line.h"
+#include "tests/support/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +30,9 @@ TEST(LogTime, NoSeparatorCanSplitOrForgeALine)
 
 TEST(CompletionLine, JoinsTheFivePiecesAndKeepsTheDescriptionAsItIs)
 {
-    EXPECT_EQ(completionLine(L"تنزيل ملفات لنظام تشغيل 32 بت", L"05/03/2026 14:07:09"),
-              L"The process of 'تنزيل ملفات لنظام تشغيل 32 بت' completed on 05/03/2026 14:07:09\r\n");
+    const std::wstring& description = testing_support::description32;
+    EXPECT_EQ(completionLine(description, L"05/03/2026 14:07:09"),
+              L"The process of '" + description + L"' completed on 05/03/2026 14:07:09\r\n");
     EXPECT_EQ(completionLine(L"it's 'quoted'", L"T"), L"The process of 'it's 'quoted'' completed on T\r\n");
     EXPECT_EQ(completionLine(L"", L""), L"The process of '' completed on \r\n");
 }

@@ -5,9 +5,10 @@
 // it then presses "تحميل", reads the message box that follows and presses its OK button; at
 // the end it presses "خروج" and waits for the tool to close. What it saw goes, in UTF-8, to
 // FOLDER\report.txt; a failure is reported there as "error=...".
+#include "tests/support/files.h"
 #include "tests/support/message_boxes.h"
+#include "tests/support/texts.h"
 #include "tests/support/window_queries.h"
-#include "window/layout.h"
 
 #include <windows.h>
 
@@ -17,17 +18,11 @@ using namespace testing_support;
 
 namespace {
 
-constexpr wchar_t installCaption[] = L"تحميل";
-constexpr wchar_t exitCaption[] = L"خروج";
-
 std::wstring folder;
 
 void writeFile(const std::wstring& name, const std::wstring& text)
 {
-    std::string bytes(static_cast<size_t>(text.size() * 4), '\0');
-    bytes.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                         bytes.data(), static_cast<int>(bytes.size()), nullptr,
-                                                         nullptr)));
+    const std::string bytes = utf8(text);
     // Written beside and then renamed, so that the caller never reads half a file.
     const std::wstring path = folder + L"\\" + name;
     const std::wstring partial = path + L".partial";
@@ -42,52 +37,6 @@ int fail(const std::wstring& reason)
 {
     writeFile(L"report.txt", L"error=" + reason + L"\n");
     return 1;
-}
-
-struct Search {
-    DWORD processId;
-    const wchar_t* caption;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK matchTopWindow(HWND window, LPARAM context)
-{
-    auto& search = *reinterpret_cast<Search*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window) &&
-        textOf(window) == search.caption) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// Waits up to a minute for the process's visible top-level window; gives up if it ends.
-HWND waitForWindow(const PROCESS_INFORMATION& process, const wchar_t* caption)
-{
-    for (int tries = 0; tries < 1200; ++tries) {
-        Search search{process.dwProcessId, caption};
-        EnumWindows(matchTopWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr) {
-            Sleep(300);  // let it finish drawing
-            return search.found;
-        }
-        if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) {
-            return nullptr;
-        }
-    }
-    return nullptr;
-}
-
-HWND childButton(HWND parent, const wchar_t* caption)
-{
-    for (HWND child : childrenOf(parent)) {
-        if (lstrcmpiW(classOf(child).c_str(), L"Button") == 0 && textOf(child) == caption) {
-            return child;
-        }
-    }
-    return nullptr;
 }
 
 }  // namespace
@@ -108,9 +57,9 @@ int wmain(int argc, wchar_t** argv)
                         &process)) {
         return fail(L"could not start " + std::wstring(argv[1]) + L", error " + std::to_wstring(GetLastError()));
     }
-    const HWND window = waitForWindow(process, layout::caption);
+    const HWND window = waitForTopWindow(process, windowCaption);
     if (window == nullptr) {
-        return fail(L"the tool showed no window captioned " + std::wstring(layout::caption));
+        return fail(L"the tool showed no window captioned " + windowCaption);
     }
     RECT frame{};
     GetWindowRect(window, &frame);
@@ -127,27 +76,27 @@ int wmain(int argc, wchar_t** argv)
 
     std::wstring report;
     if (install) {
-        const HWND installButton = childButton(window, installCaption);
+        const HWND installButton = childOf(window, L"Button", installCaption);
         if (installButton == nullptr) {
-            return fail(L"no button " + std::wstring(installCaption));
+            return fail(L"no button " + installCaption);
         }
         PostMessageW(installButton, BM_CLICK, 0, 0);
         const auto box = answerNextBox(process.dwProcessId, std::chrono::minutes(1));
         if (!box) {
-            return fail(L"no message box after pressing " + std::wstring(installCaption));
+            return fail(L"no message box after pressing " + installCaption);
         }
         report += L"title=" + box->title + L"\ntext=" + box->text + L"\n";
     }
     report += L"acp=" + std::to_wstring(GetACP()) + L"\n";
 
-    const HWND exitButton = childButton(window, exitCaption);
+    const HWND exitButton = childOf(window, L"Button", exitCaption);
     if (exitButton == nullptr) {
-        return fail(L"no button " + std::wstring(exitCaption));
+        return fail(L"no button " + exitCaption);
     }
     PostMessageW(exitButton, BM_CLICK, 0, 0);
     if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) {
         TerminateProcess(process.hProcess, 1);
-        return fail(L"the tool did not close after pressing " + std::wstring(exitCaption));
+        return fail(L"the tool did not close after pressing " + exitCaption);
     }
     DWORD exitCode = 0;
     GetExitCodeProcess(process.hProcess, &exitCode);

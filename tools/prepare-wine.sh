@@ -8,8 +8,8 @@
 # own, with lines low enough for the heading's three. ARABIC_TRANSPARENT_FACE names another
 # (tools/screenshot.sh uses it to show the window in a wider face).
 set -eu
-export WINEPREFIX="$1"
-export WINEDEBUG=-all
+wine_prefix="$1"
+. "$(dirname "$0")/wine-env.sh"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making the Wine prefix $WINEPREFIX (about 15 s, once)"
     wineboot --init >/dev/null 2>&1

@@ -1,21 +1,17 @@
 #!/bin/sh
 # run.sh: installs what is missing, builds the tool, lays out a demonstration application
 # folder in build/demo (the tool and two harmless setup scripts) and runs the tool from there
-# under Wine, in the build's own prefix build/wineprefix.
+# under Wine, in the build's own prefix (see wine-env.sh).
 #   With a display ($DISPLAY set) the tool opens on it; run.sh returns when it is closed.
-#   Without one, a demonstration runs on a display of its own (Xvfb): build/tools/demo_driver.exe
-#   presses install as a person would and answers the message box, and run.sh prints what the
-#   box said, the new line of c:\InstallationLog.txt and a screenshot of the window.
+#   Without one, a demonstration runs on a display of its own (Xvfb), under the Arabic locale
+#   (ANSI code page 1256, as on an Arabic Windows): demo_driver.exe presses install
+#   as a person would and answers the message box, and run.sh prints what the box said, the new
+#   line of c:\InstallationLog.txt in UTF-8 and a screenshot of the window.
 # run.sh --screenshot FILE: only takes the screenshot, on a display of its own, into FILE.
 set -eu
-cd "$(dirname "$0")/.."
-root=$PWD
-prefix=$root/build/wineprefix
+. "$(dirname "$0")/wine-env.sh"
+cd "$root"
 demo=$root/build/demo
-export WINEPREFIX="$prefix" WINEDEBUG=-all
-
-# Wine shows the Linux file system as drive Z (\134 is the backslash).
-windows_path() { printf 'Z:%s' "$1" | tr / '\134'; }
 
 # on_display install|look PNG: drives the tool on the current display, inside a Wine virtual
 # desktop (which draws the window's frame and caption; a bare Xvfb has no window manager).
@@ -25,11 +21,11 @@ on_display() {
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     desktop="NorvasquelDemo$$"
-    log=$prefix/drive_c/InstallationLog.txt
+    log=$WINEPREFIX/drive_c/InstallationLog.txt
     log_size=$(stat -c %s "$log" 2>/dev/null || echo 0)
     rm -f "$png"
 
-    wine explorer "/desktop=$desktop,1024x700" "$(windows_path "$root/build/tools/demo_driver.exe")" \
+    wine explorer "/desktop=$desktop,1024x700" "$(windows_path "$build/tools/demo_driver.exe")" \
         "$(windows_path "$demo/NorvasquelSetup.exe")" "$(windows_path "$work")" "$mode" 2>"$work/wine.log" &
     wine_pid=$!
     tries=0
@@ -58,7 +54,8 @@ on_display() {
         printf 'Message box "%s": %s (answered with OK; then the exit button closed the tool)\n' "$title" "$text"
         new_size=$(stat -c %s "$log" 2>/dev/null || echo 0)
         [ "$new_size" -ge "$log_size" ] || log_size=0
-        printf 'New line in c:\\InstallationLog.txt (%s, ANSI code page %s):\n' "$log" "$code_page"
+        printf 'New line in c:\\InstallationLog.txt (%s, ANSI code page %s, shown here in UTF-8):\n' \
+            "$log" "$code_page"
         tail -c +"$((log_size + 1))" "$log" | iconv -f "CP$code_page" -t UTF-8 | tr -d '\r'
         [ "$code_page" = 1256 ] ||
             echo "(Code page $code_page has no Arabic letters, so they are stored as '?'; Arabic Windows uses 1256.)"
@@ -76,17 +73,12 @@ case "${1:-}" in
 *) echo "usage: $0 [--screenshot FILE]" >&2; exit 2 ;;
 esac
 
-tools/install-dependencies.sh
-cmake --preset mingw-i686 >/dev/null
-cmake --build --preset mingw-i686
-tools/prepare-wine.sh "$prefix"
-# prepare-wine.sh started a Wine server that stays; stop it at the end, as tools/test.sh does,
-# and when interrupted too, or the next run would wait for it.
-trap 'wineserver -k 2>/dev/null || true' EXIT
-trap 'exit 130' INT TERM HUP
+stop_wine_at_exit
+tools/setup.sh
+. tools/wine-env.sh
 
 mkdir -p "$demo/Components"
-cp build/bin/NorvasquelSetup.exe "$demo/"
+cp "$build/bin/NorvasquelSetup.exe" "$demo/"
 for bits in 32 64; do
     printf '%s\r\n' '@echo off' \
         "rem A stand-in for the accounting application's ${bits}-bit setup script: it changes nothing." \
@@ -104,6 +96,7 @@ elif [ -n "${DISPLAY:-}" ]; then
     wine "$demo/NorvasquelSetup.exe" || status=$?
 else
     echo "There is no display (\$DISPLAY is not set): running a demonstration under Xvfb instead."
-    tools/with-display.sh tools/run.sh --on-display install "$root/build/demo-window.png" || status=$?
+    LANG=ar_SA.UTF-8 LC_ALL=ar_SA.UTF-8 \
+        tools/with-display.sh tools/run.sh --on-display install "$root/build/demo-window.png" || status=$?
 fi
 exit "$status"

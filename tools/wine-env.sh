@@ -1,16 +1,35 @@
-# . tools/wine-env.sh   (from the project's root)
-# The build and Wine settings that every script shares. Sets $preset and $build and exports
-# WINEPREFIX (the build's own prefix) and WINEDEBUG.
+# Sourced by every script that runs Wine: the one place that sets the build and Wine settings.
+# Sets $root, $preset and $build, and exports WINEPREFIX, WINEDEBUG and a UTF-8 locale.
+# The caller's script lives one folder below the project's root.
+root=$(cd "$(dirname "$0")/.." && pwd)
 # The program is 32-bit, and its tests run that build where this machine can run 32-bit
 # processes. Where it cannot (some virtual machines have no 32-bit mode), they run the same
-# code built for 64-bit Windows, under Wine's 64-bit loader.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+# code built for 64-bit Windows, under Wine's 64-bit loader. Before Wine is installed that is
+# not known yet: tools/setup.sh installs it, and its callers source this file again.
+if [ ! -e /usr/lib/wine/wine ] || /usr/lib/wine/wine --version >/dev/null 2>&1; then
     preset=mingw-i686
-    build=$PWD/build
+    build=$root/build
 else
     preset=mingw-x86_64
-    build=$PWD/build/x86_64
-    PATH=$PWD/tools/wine64:$PATH
+    build=$root/build/x86_64
+    PATH=$root/tools/wine64:$PATH
     export PATH WINELOADER=/usr/lib/wine/wine64
 fi
-export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all
+# The prefix is $wine_prefix when the caller sets it, else the build's own (never ~/.wine).
+export WINEPREFIX="${wine_prefix:-$build/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+# Wine maps file names through the locale's character set: under C or POSIX a folder with
+# Arabic letters cannot be used. A caller may ask for any UTF-8 locale (LC_ALL=ar_SA.UTF-8).
+if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
+    export LC_ALL=C.UTF-8
+fi
+
+# Shows the Linux file system's path as Wine's drive Z (\134 is the backslash).
+windows_path() { printf 'Z:%s' "$1" | tr / '\134'; }
+
+# stop_wine_at_exit [COMMAND]: on every exit, interrupted or not, runs COMMAND and stops the
+# prefix's wineserver, which tools/setup.sh leaves running; a later run would wait for it.
+stop_wine_at_exit() {
+    trap "${1:+$1; }wineserver -k 2>/dev/null || true" EXIT
+    trap 'exit 130' INT TERM HUP
+}

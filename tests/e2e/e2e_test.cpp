@@ -5,6 +5,7 @@
 #include "tests/support/message_boxes.h"
 #include "tests/e2e/display.h"
 #include "tests/support/running_tool.h"
+#include "tests/support/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +18,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const std::wstring successText = L"تمت عملية التثبيت بنجاح..";
-const std::wstring errorSource = L"@Form1.cmdSetup_Click";
-// The log holds text in the ANSI code page (1252 in the test prefix: the letters become "?").
-const std::string description32 = ansi(L"تنزيل ملفات لنظام تشغيل 32 بت");
-const std::string description64 = ansi(L"تنزيل ملفات لنظام تشغيل 64 بت");
 
 std::wstring testName()
 {
@@ -34,11 +30,12 @@ bool isChecked(HWND option)
     return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-// The log has that many lines and the last one holds the description.
-bool logHasLinesEndingWith(size_t lineCount, const std::string& description)
+// The log has that many lines and the last one holds the description, in the ANSI code page
+// (1252 in the test prefix: the letters become "?").
+bool logHasLinesEndingWith(size_t lineCount, const std::wstring& description)
 {
     const auto lines = logLines();
-    return lines.size() == lineCount && lines.back().find(description) != std::string::npos;
+    return lines.size() == lineCount && lines.back().find(ansi(description)) != std::string::npos;
 }
 
 }  // namespace
@@ -283,8 +280,8 @@ TEST(E2e, ClosingDuringTwoNestedWaitsLogsBothAndThenEnds)
     }
     const std::vector<std::string> lines = logLines();
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_NE(lines[0].find(description64), std::string::npos) << "the nested install's line first";
-    EXPECT_NE(lines[1].find(description32), std::string::npos);
+    EXPECT_NE(lines[0].find(ansi(description64)), std::string::npos) << "the nested install's line first";
+    EXPECT_NE(lines[1].find(ansi(description32)), std::string::npos);
     ASSERT_TRUE(tool.endsWithin(10s));
     EXPECT_EQ(tool.exitCode(), 0u);
 }

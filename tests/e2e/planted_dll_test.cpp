@@ -1,6 +1,7 @@
 #include "tests/support/files.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/running_tool.h"
+#include "tests/support/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -60,11 +61,11 @@ TEST(PlantedDll, ADllLeftBesideTheProgramIsNeverLoaded)
     tool.writeScript(32, false);
     tool.start();
     ASSERT_NE(tool.window, nullptr) << "the program did not start with the planted DLLs beside it";
-    click(tool.child(L"Button", L"تحميل"));
+    click(tool.child(L"Button", installCaption));
     const auto box = answerNextBox(tool.process.dwProcessId, 30s);
     ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->text, L"تمت عملية التثبيت بنجاح..");
-    click(tool.child(L"Button", L"خروج"));
+    EXPECT_EQ(box->text, successText);
+    click(tool.child(L"Button", exitCaption));
     EXPECT_TRUE(tool.endsWithin(10s));
 
     EXPECT_FALSE(exists(loadedBy(L"NorvasquelSetup.exe")));

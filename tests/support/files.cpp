@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <chrono>
+#include <thread>
+
 namespace testing_support {
 
 std::string readBytes(const std::wstring& path)
@@ -49,14 +52,49 @@ std::wstring ownFolder()
     return folder.substr(0, folder.find_last_of(L'\\'));
 }
 
-std::string ansi(const std::wstring& text)
+namespace {
+
+std::string inCodePage(UINT codePage, const std::wstring& text)
 {
-    const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+    const int length = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
                                            nullptr, nullptr);
     std::string bytes(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length, nullptr,
+    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length, nullptr,
                         nullptr);
     return bytes;
+}
+
+}  // namespace
+
+std::string ansi(const std::wstring& text)
+{
+    return inCodePage(CP_ACP, text);
+}
+
+std::string utf8(const std::wstring& text)
+{
+    return inCodePage(CP_UTF8, text);
+}
+
+bool waitForFile(const std::wstring& path)
+{
+    for (int tries = 0; tries < 1500 && !exists(path); ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return exists(path);
+}
+
+std::vector<std::string> logLines()
+{
+    std::vector<std::string> lines;
+    const std::string log = readBytes(logPath);
+    for (size_t start = 0; start < log.size();) {
+        const size_t end = log.find("\r\n", start);
+        const size_t next = end == std::string::npos ? log.size() : end + 2;
+        lines.push_back(log.substr(start, next - start));
+        start = next;
+    }
+    return lines;
 }
 
 }  // namespace testing_support

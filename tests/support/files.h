@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -15,5 +16,10 @@ bool exists(const std::wstring& path);
 std::wstring ownFolder();
 // Text in the system's ANSI code page, as the log stores it.
 std::string ansi(const std::wstring& text);
+std::string utf8(const std::wstring& text);
+// Waits up to 30 s for the file; true if it came.
+bool waitForFile(const std::wstring& path);
+// The lines of the installation log, each with its line break.
+std::vector<std::string> logLines();
 
 }  // namespace testing_support

@@ -4,6 +4,8 @@
 #include "platform/clock.h"
 #include "tests/support/files.h"
 #include "tests/support/message_boxes.h"
+#include "tests/support/setup_scripts.h"
+#include "tests/support/texts.h"
 #include "window/form1.h"
 
 #include <gtest/gtest.h>
@@ -19,16 +21,6 @@
 namespace testing_support {
 
 using namespace std::chrono_literals;
-
-
-inline const std::wstring successText = L"تمت عملية التثبيت بنجاح..";
-inline const std::wstring description32 = L"تنزيل ملفات لنظام تشغيل 32 بت";
-inline const std::wstring description64 = L"تنزيل ملفات لنظام تشغيل 64 بت";
-
-inline std::wstring quoted(const std::wstring& text)
-{
-    return L"\"" + text + L"\"";
-}
 
 class InstallFixture : public ::testing::Test {
 protected:
@@ -52,28 +44,17 @@ protected:
 
     void removeTestFiles()
     {
-        for (const wchar_t* name : {L"Is32BitNorvasquel.bat", L"Is64BitNorvasquel.bat", L"ran32", L"ran64",
-                                    L"release32", L"release64"}) {
-            removeFile(components + L"\\" + name);
-        }
+        removeScripts(ownFolder());
         removeFile(logPath);
     }
 
-    // A setup script that leaves a marker, optionally waits for its release file, and ends
-    // with the given last line.
     void writeScript(int bits, bool waitForRelease, const std::string& lastLine)
     {
-        const std::wstring helper = quoted(ownFolder() + L"\\script_helper.exe");
-        const std::wstring tag = std::to_wstring(bits);
-        std::wstring script = L"@echo off\r\n" + helper + L" touch \"%~dp0ran" + tag + L"\"\r\n";
-        if (waitForRelease) {
-            script += helper + L" wait \"%~dp0release" + tag + L"\"\r\n";
-        }
-        script += std::wstring(lastLine.begin(), lastLine.end()) + L"\r\n";
-        writeBytes(components + L"\\Is" + tag + L"BitNorvasquel.bat", ansi(script));
+        testing_support::writeScript(ownFolder(), bits,
+                                     helperScript(bits, waitForRelease, std::wstring(lastLine.begin(), lastLine.end())));
     }
 
-    std::wstring marker(const wchar_t* name) const { return components + L"\\" + name; }
+    std::wstring marker(const wchar_t* name) const { return componentPath(ownFolder(), name); }
 
     HWND control(int id) const { return GetDlgItem(form.handle(), id); }
 
@@ -106,31 +87,11 @@ protected:
         return seen;
     }
 
-    static void waitFor(const std::wstring& path)
-    {
-        for (int tries = 0; tries < 1500 && !exists(path); ++tries) {
-            std::this_thread::sleep_for(20ms);
-        }
-    }
-
     static std::string lineFor(const std::wstring& description)
     {
         const std::wstring time = logging::formatLogTime(platform::localNow(), platform::dateSeparator(),
                                                          platform::timeSeparator());
         return ansi(logging::completionLine(description, time));
-    }
-
-    // The log split into its lines, each with its line break.
-    static std::vector<std::string> loggedLines()
-    {
-        std::vector<std::string> lines;
-        const std::string log = readBytes(logPath);
-        for (size_t start = 0; start < log.size();) {
-            const size_t end = log.find("\r\n", start);
-            lines.push_back(log.substr(start, end == std::string::npos ? std::string::npos : end + 2 - start));
-            start = end == std::string::npos ? log.size() : end + 2;
-        }
-        return lines;
     }
 
     static std::string withoutTime(const std::string& line)

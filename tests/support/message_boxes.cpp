@@ -3,35 +3,12 @@
 #include "tests/support/window_queries.h"
 
 #include <thread>
-#include <vector>
 
 namespace testing_support {
 
 namespace {
 
-struct BoxSearch {
-    DWORD processId;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK findBox(HWND window, LPARAM context)
-{
-    auto& search = *reinterpret_cast<BoxSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window) && classOf(window) == L"#32770") {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND findBoxOf(DWORD processId)
-{
-    BoxSearch search{processId};
-    EnumWindows(findBox, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+constexpr wchar_t boxClass[] = L"#32770";
 
 }  // namespace
 
@@ -40,7 +17,7 @@ std::optional<SeenBox> answerNextBox(DWORD processId, std::chrono::milliseconds 
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     HWND box = nullptr;
-    while ((box = findBoxOf(processId)) == nullptr) {
+    while ((box = topWindowOf(processId, boxClass)) == nullptr) {
         if (std::chrono::steady_clock::now() > deadline) {
             return std::nullopt;
         }
@@ -83,7 +60,7 @@ std::optional<SeenBox> answerNextBox(DWORD processId, std::chrono::milliseconds 
 
 bool isShowingBox(DWORD processId)
 {
-    return findBoxOf(processId) != nullptr;
+    return topWindowOf(processId, boxClass) != nullptr;
 }
 
 }  // namespace testing_support

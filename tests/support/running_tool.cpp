@@ -2,10 +2,9 @@
 
 #include "platform/system_function.h"
 #include "tests/support/files.h"
+#include "tests/support/setup_scripts.h"
+#include "tests/support/texts.h"
 #include "tests/support/window_queries.h"
-#include "window/layout.h"
-
-#include <thread>
 
 namespace testing_support {
 
@@ -18,10 +17,7 @@ RunningTool::RunningTool(const std::wstring& name) : folder(std::wstring(e2eRoot
     }
     CopyFileW((ownFolder() + L"\\..\\bin\\NorvasquelSetup.exe").c_str(), (folder + L"\\NorvasquelSetup.exe").c_str(),
               FALSE);
-    for (const wchar_t* file : {L"Is32BitNorvasquel.bat", L"Is64BitNorvasquel.bat", L"ran32", L"ran64",
-                                L"release32", L"release64"}) {
-        removeFile(marker(file));
-    }
+    removeScripts(folder);
     removeFile(logPath);
 }
 
@@ -32,19 +28,17 @@ RunningTool::~RunningTool()
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);
     }
-    writeBytes(marker(L"release32"), "");
-    writeBytes(marker(L"release64"), "");
+    releaseScripts(folder);
 }
 
 void RunningTool::writeScript(int bits, bool waitForRelease) const
 {
-    const std::wstring helper = L"\"" + ownFolder() + L"\\script_helper.exe\"";
-    const std::wstring tag = std::to_wstring(bits);
-    std::wstring script = L"@echo off\r\n" + helper + L" touch \"%~dp0ran" + tag + L"\"\r\n";
-    if (waitForRelease) {
-        script += helper + L" wait \"%~dp0release" + tag + L"\"\r\n";
-    }
-    writeBytes(marker(L"Is" + tag + L"BitNorvasquel.bat"), ansi(script + L"exit /b 0\r\n"));
+    testing_support::writeScript(folder, bits, helperScript(bits, waitForRelease));
+}
+
+std::wstring RunningTool::marker(const std::wstring& name) const
+{
+    return componentPath(folder, name);
 }
 
 void RunningTool::start()
@@ -56,27 +50,12 @@ void RunningTool::start()
                         &process)) {
         return;
     }
-    for (int tries = 0; tries < 500 && window == nullptr; ++tries) {
-        std::this_thread::sleep_for(20ms);
-        for (HWND candidate = GetTopWindow(nullptr); candidate != nullptr; candidate = GetWindow(candidate, GW_HWNDNEXT)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(candidate, &owner);
-            if (owner == process.dwProcessId && IsWindowVisible(candidate) && textOf(candidate) == layout::caption) {
-                window = candidate;
-            }
-        }
-    }
-    std::this_thread::sleep_for(300ms);  // the first paint and the initial focus
+    window = waitForTopWindow(process, windowCaption, 10s);
 }
 
 HWND RunningTool::child(const wchar_t* windowClass, const std::wstring& text) const
 {
-    for (HWND candidate : childrenOf(window)) {
-        if (lstrcmpiW(classOf(candidate).c_str(), windowClass) == 0 && textOf(candidate) == text) {
-            return candidate;
-        }
-    }
-    return nullptr;
+    return childOf(window, windowClass, text);
 }
 
 bool RunningTool::endsWithin(std::chrono::milliseconds timeout) const
@@ -101,26 +80,6 @@ bool RunningTool::writeFontsFromInside() const
     const bool written = hook != nullptr && waitForFile(fontsFile);
     UnhookWindowsHookEx(hook);
     return written;
-}
-
-bool waitForFile(const std::wstring& path)
-{
-    for (int tries = 0; tries < 1500 && !exists(path); ++tries) {
-        std::this_thread::sleep_for(20ms);
-    }
-    return exists(path);
-}
-
-std::vector<std::string> logLines()
-{
-    std::vector<std::string> lines;
-    const std::string log = readBytes(logPath);
-    for (size_t start = 0; start < log.size();) {
-        const size_t end = std::min(log.find("\r\n", start), log.size());
-        lines.push_back(log.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
 }
 
 }  // namespace testing_support

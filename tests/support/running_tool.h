@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <string>
-#include <vector>
 
 namespace testing_support {
 
@@ -25,13 +24,12 @@ public:
     // Components\IsBITSBitNorvasquel.bat: leaves the marker "ranBITS", optionally waits for
     // "releaseBITS", and ends with exit code 0.
     void writeScript(int bits, bool waitForRelease) const;
-    // Starts the program and waits for its main window.
     void start();
     // The main window's child of that class (any case) and text, or null.
     HWND child(const wchar_t* windowClass, const std::wstring& text) const;
     bool endsWithin(std::chrono::milliseconds timeout) const;
     DWORD exitCode() const;
-    std::wstring marker(const std::wstring& name) const { return folder + L"\\Components\\" + name; }
+    std::wstring marker(const std::wstring& name) const;
     // Has font_probe.dll write fontsFile from inside the program; false if the hook did not run there.
     bool writeFontsFromInside() const;
 
@@ -44,9 +42,5 @@ inline void click(HWND button)
 {
     PostMessageW(button, BM_CLICK, 0, 0);
 }
-// Waits up to 30 s for the file; true if it came.
-bool waitForFile(const std::wstring& path);
-// The lines of the installation log, without their line breaks.
-std::vector<std::string> logLines();
 
 }  // namespace testing_support

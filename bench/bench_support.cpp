@@ -1,0 +1,197 @@
+#include "bench/bench_support.h"
+
+#include "tests/support/files.h"
+#include "tests/support/texts.h"
+#include "tests/support/window_queries.h"
+#include "window/layout.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+using testing_support::readBytes;
+using testing_support::utf8;
+
+namespace bench {
+
+void fail(const std::string& what)
+{
+    throw std::runtime_error(what);
+}
+
+double now()
+{
+    static const LONGLONG frequency = [] {
+        LARGE_INTEGER value;
+        QueryPerformanceFrequency(&value);
+        return value.QuadPart;
+    }();
+    LARGE_INTEGER value;
+    QueryPerformanceCounter(&value);
+    return static_cast<double>(value.QuadPart) / static_cast<double>(frequency);
+}
+
+void progress(const std::string& what)
+{
+    static const double began = now();
+    std::fprintf(stderr, "[%5.1f s] %s\n", now() - began, what.c_str());
+}
+
+bool waitUntil(const std::function<bool()>& done, double timeoutSeconds)
+{
+    const double deadline = now() + timeoutSeconds;
+    while (!done()) {
+        if (now() > deadline) {
+            return false;
+        }
+        Sleep(1);
+    }
+    return true;
+}
+
+void useVirtualDesktop()
+{
+    // Wine makes a desktop virtual, a window on the X server, when this key gives its size.
+    const wchar_t size[] = L"1280x800";
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\Explorer\\Desktops", desktopName, REG_SZ, size,
+                    sizeof size);
+    const HDESK desktop = CreateDesktopW(desktopName, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    if (desktop == nullptr || !SetThreadDesktop(desktop)) {
+        fail("cannot make the virtual desktop");
+    }
+}
+
+Running::Running(const std::wstring& program, const wchar_t* windowClass)
+{
+    static int started = 0;
+    const std::string token = "bench-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++started) +
+                              "-" + std::to_string(static_cast<long long>(now() * 1e6));
+    std::wstring commandLine = L"\"" + program + L"\" " + std::wstring(token.begin(), token.end());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring desktop = desktopName;
+    startup.lpDesktop = desktop.data();
+    const double began = now();
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folderOf(program).c_str(), &startup, &process_)) {
+        fail("cannot start " + utf8(program));
+    }
+    try {
+        // The program first waits for input once it has shown and painted its window; looking
+        // for the window only then keeps the driver from competing with it for the wineserver.
+        WaitForInputIdle(process_.hProcess, 30000);
+        const bool up = waitUntil(
+            [&] {
+                window = testing_support::topWindowOf(process_.dwProcessId, windowClass);
+                return window != nullptr && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr) != 0;
+            },
+            30);
+        startupSeconds = now() - began;
+        if (!up) {
+            fail("the window of " + utf8(program) + " did not come up");
+        }
+        unixPid = testing_support::unixPidWithArgument(token);
+        if (unixPid == 0) {
+            fail("no Linux process has " + token + " on its command line");
+        }
+        startupProcessorSeconds = processorSeconds(unixPid);
+    } catch (...) {
+        TerminateProcess(process_.hProcess, 1);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+        throw;
+    }
+}
+
+Running::~Running()
+{
+    if (window != nullptr) {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+    if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 10000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+void Running::clickInstall() const
+{
+    PostMessageW(GetDlgItem(window, layout::cmdSetupId), BM_CLICK, 0, 0);
+}
+
+HWND Running::visibleBox() const
+{
+    return testing_support::topWindowOf(process_.dwProcessId, L"#32770");
+}
+
+void Running::answerSuccessBox(HWND box) const
+{
+    const std::wstring text = testing_support::textOf(GetDlgItem(box, 0xFFFF));
+    if (text != testing_support::successText) {
+        fail("the program said: " + utf8(text));
+    }
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    if (!waitUntil([&] { return !IsWindow(box) && IsWindowEnabled(window); }, 30)) {
+        fail("the message box did not close");
+    }
+}
+
+void installWithoutWatching(const Running& running)
+{
+    running.clickInstall();
+    HWND box = nullptr;
+    if (!waitUntil([&] { return (box = running.visibleBox()) != nullptr; }, 60)) {
+        fail("no message box after an install");
+    }
+    running.answerSuccessBox(box);
+}
+
+ScriptEvents::ScriptEvents(const std::wstring& name)
+    : started(CreateEventW(nullptr, TRUE, FALSE, (name + L".started").c_str())),
+      release(CreateEventW(nullptr, TRUE, FALSE, (name + L".release").c_str()))
+{
+    if (started == nullptr || release == nullptr) {
+        fail("cannot make the script's events");
+    }
+}
+
+ScriptEvents::~ScriptEvents()
+{
+    SetEvent(release);
+    CloseHandle(started);
+    CloseHandle(release);
+}
+
+std::wstring folderOf(const std::wstring& program)
+{
+    return program.substr(0, program.find_last_of(L'\\'));
+}
+
+std::wstring layOut(const std::wstring& name, const std::wstring& source)
+{
+    const std::wstring folder = std::wstring(benchFolder) + L"\\" + name;
+    CreateDirectoryW(folder.c_str(), nullptr);
+    CreateDirectoryW((folder + L"\\Components").c_str(), nullptr);
+    const std::wstring program = folder + source.substr(source.find_last_of(L'\\'));
+    if (!CopyFileW(source.c_str(), program.c_str(), FALSE)) {
+        fail("cannot copy " + utf8(source));
+    }
+    return program;
+}
+
+LogKeeper::LogKeeper()
+    : existed_(testing_support::exists(testing_support::logPath)), bytes_(readBytes(testing_support::logPath))
+{
+}
+
+LogKeeper::~LogKeeper()
+{
+    if (existed_) {
+        testing_support::writeBytes(testing_support::logPath, bytes_);
+    } else {
+        testing_support::removeFile(testing_support::logPath);
+    }
+}
+
+}  // namespace bench
