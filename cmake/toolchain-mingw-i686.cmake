@@ -1,15 +1,4 @@
-# Cross-build the 32-bit Windows program on Linux with MinGW-w64 (posix thread model)
-# and run what the build makes under Wine, in a Wine prefix that belongs to the build.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-build the 32-bit Windows program on Linux with MinGW-w64 and run what the build makes
+# under Wine.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh ${CMAKE_BINARY_DIR}/wineprefix)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-cross.cmake)

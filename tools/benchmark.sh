@@ -11,10 +11,11 @@ set -eu
 cd "$root"
 tables=$(mktemp)
 sections=$(mktemp)
+captions=$(mktemp)
 # Wine's processes keep our standard error open: whoever reads this script's output would wait
 # for them if the wineserver stayed.
-stop_wine_at_exit 'rm -f "$tables" "$sections"'
-tools/setup.sh benchmark_driver
+stop_wine_at_exit 'rm -f "$tables" "$sections" "$captions"'
+tools/setup.sh benchmark_driver caption_bench
 . tools/wine-env.sh
 
 load=$(cut -d' ' -f1-3 /proc/loadavg)
@@ -25,6 +26,18 @@ if [ "$status" -ne 0 ]; then
     exit "$status"
 fi
 tr -d '\r' <"$tables" >"$tables.md" && mv "$tables.md" "$tables"
+
+# caption_bench prints "STEP: N ms" for each step; a table row a step: median, lowest-highest.
+runs=$(mktemp)
+for _ in 1 2 3 4 5 6 7; do
+    tools/with-display.sh cmake/wine-run.sh "$WINEPREFIX" "$build/bench/caption_bench.exe"
+done | tr -d '\r' >"$runs"
+for step in "usp10.dll loaded" "captions drawn, first time" "captions drawn again"; do
+    sed -n "s/^$step: \([0-9.]*\) ms\$/\1/p" "$runs" | sort -n | awk -v step="$step" '
+        { value[NR] = $1 }
+        END { printf "| %s | %.2f | %.2f-%.2f |\n", step, value[int((NR + 1) / 2)], value[1], value[NR] }'
+done >"$captions"
+rm -f "$runs"
 
 i686-w64-mingw32-size -A build/bin/NorvasquelSetup.exe | awk '
     $1 ~ /^\./ { size[$1] = $2; total += $2 }
@@ -53,9 +66,12 @@ fi
 sed -e "s|@DATE@|$(date -u '+%Y-%m-%d %H:%M UTC')|" -e "s|@MACHINE@|$machine|" -e "s|@LOAD@|$load|" \
     -e "s|@BUILD@|$measured|" \
     -e "/^@TABLES@\$/{r $tables" -e 'd}' -e "/^@SECTIONS@\$/{r $sections" -e 'd}' \
+    -e "/^@CAPTIONS@\$/{r $captions" -e 'd}' \
     bench/performance.md.in >docs/performance.md
 cat "$tables"
 echo
 cat "$sections"
+echo
+cat "$captions"
 echo
 echo "Written to docs/performance.md"

@@ -1,0 +1,15 @@
+# The MinGW-w64 cross compilers (posix thread model) for CMAKE_SYSTEM_PROCESSOR, and Wine, in a
+# prefix that belongs to the build, to run what the build makes. Included by the toolchain files.
+set(CMAKE_SYSTEM_NAME Windows)
+set(mingw_triplet ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
+
+set(CMAKE_C_COMPILER ${mingw_triplet}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${mingw_triplet}-g++-posix)
+set(CMAKE_RC_COMPILER ${mingw_triplet}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${mingw_triplet})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh ${CMAKE_BINARY_DIR}/wineprefix)
