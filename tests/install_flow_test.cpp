@@ -14,7 +14,7 @@ TEST_F(InstallFlow, EachOptionStartsItsScriptLogsOneLineAndReportsSuccess)
 
     auto boxes = clickAndAnswer(0, 1);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].title, layout::caption);
+    EXPECT_EQ(boxes[0].title, windowCaption);
     EXPECT_EQ(boxes[0].text, successText);
     EXPECT_TRUE(boxes[0].hasIcon);
     EXPECT_EQ(boxes[0].buttons, 1);
@@ -169,7 +169,7 @@ TEST_F(InstallFlow, ClosingTheWindowDuringAWaitStillLogsAndReports)
     EXPECT_TRUE(closedBeforeScriptEnded);
     EXPECT_EQ(form.handle(), nullptr);
     ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->title, layout::caption);
+    EXPECT_EQ(box->title, windowCaption);
     EXPECT_EQ(box->text, successText);
     EXPECT_EQ(logLines().size(), 1u);
 }
