@@ -20,7 +20,7 @@ std::vector<std::wstring> brokenLines(HDC dc, std::wstring_view text, int width)
 // Draws one line flush with right, its top at top, clipped to clip.
 void drawFlushRight(HDC dc, std::wstring_view text, int right, int top, const RECT& clip);
 
-// Reads the control's caption (its window text).
+// A window's text: a control's caption, or the main window's title.
 std::wstring textOf(HWND control);
 
 }  // namespace captions

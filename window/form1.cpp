@@ -5,6 +5,7 @@
 #include "platform/error.h"
 #include "platform/window_list.h"
 #include "window/caption_fit.h"
+#include "window/caption_text.h"
 #include "window/painted_label.h"
 #include "window/painted_option.h"
 #include "window/resource_ids.h"
@@ -104,20 +105,12 @@ bool Form1::optionSelected(int index) const
 
 std::wstring Form1::optionCaption(int index) const
 {
-    const HWND option = control(layout::option1Id + index);
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(option)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(option, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return captions::textOf(control(layout::option1Id + index));
 }
 
 std::wstring Form1::caption() const
 {
-    if (window_ == nullptr) {
-        return lastCaption_;
-    }
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return window_ != nullptr ? captions::textOf(window_) : lastCaption_;
 }
 
 void Form1::close()
