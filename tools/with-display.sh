@@ -2,15 +2,17 @@
 # with-display.sh COMMAND [ARGUMENTS...]
 # Runs the command on a fresh Xvfb display of its own and stops the display afterwards.
 set -eu
-display_number=99
-while [ -e "/tmp/.X${display_number}-lock" ] || [ -e "/tmp/.X11-unix/X${display_number}" ]; do
-    display_number=$((display_number + 1))
-done
-Xvfb ":$display_number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb takes the first display number that it can listen on and writes it here once it is
+# ready: two runs at once, even one in a chroot with a /tmp of its own, never share a display.
+ready=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
 xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT INT TERM
-for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X${display_number}" ] && break
+trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -f "$ready"' EXIT
+trap 'exit 130' INT TERM
+for _ in $(seq 100); do
+    [ -s "$ready" ] && break
     sleep 0.1
 done
+display_number=$(head -n 1 "$ready")
+[ -n "$display_number" ] || { echo "Xvfb did not start" >&2; exit 1; }
 DISPLAY=":$display_number" "$@"
