@@ -7,25 +7,31 @@
 
 #include <exception>
 #include <new>
+#include <vector>
 
 namespace {
 
 constexpr wchar_t location[] = L"@Form1.cmdSetup_Click";
 
-// The description of the exception being handled. Out of memory is passed on as it is.
-std::wstring currentDescription()
+// The descriptions of the exception being handled, one a box, in the order they are told.
+// Out of memory is passed on as it is.
+std::vector<std::wstring> currentDescriptions()
 {
     try {
         throw;
     } catch (const platform::Error& error) {
-        return error.description();
+        std::vector<std::wstring> descriptions;
+        for (const platform::Error* told = &error; told != nullptr; told = told->next()) {
+            descriptions.push_back(told->description());
+        }
+        return descriptions;
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& error) {
         const char* what = error.what();
-        return std::wstring(what, what + std::char_traits<char>::length(what));
+        return {std::wstring(what, what + std::char_traits<char>::length(what))};
     } catch (...) {
-        return platform::systemDescription(ERROR_INTERNAL_ERROR);
+        return {platform::systemDescription(ERROR_INTERNAL_ERROR)};
     }
 }
 
@@ -33,7 +39,9 @@ std::wstring currentDescription()
 void reportCurrentError(HWND owner) noexcept
 {
     try {
-        platform::showMessageBox(owner, currentDescription() + location, MB_OK);
+        for (const std::wstring& description : currentDescriptions()) {
+            platform::showMessageBox(owner, description + location, MB_OK);
+        }
     } catch (const std::bad_alloc&) {
         platform::showOutOfMemoryBox(owner, location);
     } catch (...) {

@@ -20,6 +20,20 @@ bool isSuccess(unsigned long exitCode)
     return exitCode == 0 || exitCode == 3010 || exitCode == 1641;
 }
 
+platform::Error failedScript(unsigned long exitCode)
+{
+    return platform::Error(exitCode, L"انتهت عملية التثبيت برمز الخطأ " + std::to_wstring(exitCode));
+}
+
+void appendCompletionLine(const std::wstring& processName)
+{
+    const std::wstring time =
+        formatLogTime(platform::localNow(), platform::dateSeparator(), platform::timeSeparator());
+    std::wstring logFolder = installationLogFolder;
+    std::wstring logName = installationLogName;
+    writeFileData(completionLine(processName, time), L"Append", logFolder, logName);
+}
+
 }  // namespace
 
 void waitForProcess(const CompletionWindow& window, platform::ScopedHandle process, const std::wstring& processName)
@@ -28,14 +42,17 @@ void waitForProcess(const CompletionWindow& window, platform::ScopedHandle proce
     const unsigned long exitCode = platform::exitCodeOf(process.get());
     process = platform::ScopedHandle();
 
-    const std::wstring time =
-        formatLogTime(platform::localNow(), platform::dateSeparator(), platform::timeSeparator());
-    std::wstring logFolder = installationLogFolder;
-    std::wstring logName = installationLogName;
-    writeFileData(completionLine(processName, time), L"Append", logFolder, logName);
-
+    try {
+        appendCompletionLine(processName);
+    } catch (platform::Error& unwritten) {
+        // The log's failure is told first; a script that failed must still be told after it.
+        if (!isSuccess(exitCode)) {
+            unwritten.followWith(failedScript(exitCode));
+        }
+        throw;
+    }
     if (!isSuccess(exitCode)) {
-        throw platform::Error(exitCode, L"انتهت عملية التثبيت برمز الخطأ " + std::to_wstring(exitCode));
+        throw failedScript(exitCode);
     }
     const std::wstring title = window.caption();
     platform::showMessageBox(window.handle(), L"تمت عملية التثبيت بنجاح..", MB_OK | MB_ICONINFORMATION, title);

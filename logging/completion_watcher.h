@@ -21,7 +21,8 @@ protected:
 
 // Waits, keeping the window responsive, until the started process has ended and closes
 // its handle; then appends the completion line to the installation log and tells the
-// user. A script that failed is raised as an error after its line is written.
+// user. A script that failed is raised as an error after its line is written; when the line
+// can't be written, that error is raised and the failed script follows it.
 void waitForProcess(const CompletionWindow& window, platform::ScopedHandle process, const std::wstring& processName);
 
 }  // namespace logging

@@ -13,13 +13,21 @@ void appendDigits(std::wstring& text, int value, int width)
     text += digits;
 }
 
-// A separator comes from the regional settings, which any user can set: no control character
-// may split the line or forge another. Directional marks stay (Arabic settings use them).
+// Control characters (C0, DEL and C1) and the line and paragraph separators, at which readers
+// of the log may break a line.
+bool breaksTheLine(wchar_t character)
+{
+    return character < 0x20 || (character >= 0x7F && character <= 0x9F) || character == 0x2028 ||
+           character == 0x2029;
+}
+
+// A separator comes from the regional settings, which any user can set: nothing in it may split
+// the line or forge another. Directional marks stay (Arabic settings use them).
 std::wstring printable(std::wstring_view separator)
 {
     std::wstring kept;
     for (const wchar_t character : separator) {
-        if (character >= 0x20 && character != 0x7F) {
+        if (!breaksTheLine(character)) {
             kept += character;
         }
     }

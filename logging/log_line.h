@@ -7,7 +7,8 @@
 namespace logging {
 
 // "dd/mm/yyyy hh:nn:ss" on the 24-hour clock with the digits 0 to 9, where "/" and ":"
-// stand for the given separators, less any control character they hold.
+// stand for the given separators, less any control character or line
+// or paragraph separator they hold.
 std::wstring formatLogTime(const platform::DateTime& time, std::wstring_view dateSeparator,
                            std::wstring_view timeSeparator);
 

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstddef>
+#include <memory>
 #include <string>
+#include <utility>
 
 namespace platform {
 
@@ -14,9 +16,14 @@ public:
     unsigned long number() const { return number_; }
     const std::wstring& description() const { return description_; }
 
+    // A second failure that the user must hear of too, after this one.
+    void followWith(Error next) { next_ = std::make_shared<const Error>(std::move(next)); }
+    const Error* next() const { return next_.get(); }
+
 private:
     unsigned long number_;
     std::wstring description_;
+    std::shared_ptr<const Error> next_;
 };
 
 // Room for any of the system's error descriptions.

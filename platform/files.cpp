@@ -11,8 +11,7 @@ namespace {
 
 constexpr DWORD shareWithOthers = FILE_SHARE_READ | FILE_SHARE_WRITE;
 
-// Another writer holds its lock only for the moment of its write; a lock held longer
-// belongs to something else. The window does not answer while we wait, so the wait is short.
+// The window does not answer while the writer waits for a lock, so the wait is short.
 constexpr auto lockPatience = std::chrono::seconds(1);
 
 ScopedHandle openForWriting(const std::wstring& path, DWORD disposition)
@@ -30,16 +29,40 @@ ScopedHandle openForWriting(const std::wstring& path, DWORD disposition)
     return file;
 }
 
-void lockWithin(HANDLE file, OVERLAPPED& range, std::chrono::milliseconds patience)
-{
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    while (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &range)) {
-        const DWORD error = GetLastError();
-        if (error != ERROR_LOCK_VIOLATION || std::chrono::steady_clock::now() > deadline) {
-            raiseSystemError(error);
+// The whole range that any file can have, locked exclusively for this object's life.
+class WholeFileLock {
+public:
+    // Another writer holds its lock only for the moment of its write; a lock held longer
+    // belongs to something else, and is reported once the patience has run out.
+    WholeFileLock(HANDLE file, std::chrono::milliseconds patience) : file_(file)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + patience;
+        while (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &range_)) {
+            const DWORD error = GetLastError();
+            if (error != ERROR_LOCK_VIOLATION || std::chrono::steady_clock::now() > deadline) {
+                raiseSystemError(error);
+            }
+            Sleep(1);
         }
-        Sleep(1);
     }
+    ~WholeFileLock() { UnlockFileEx(file_, 0, MAXDWORD, MAXDWORD, &range_); }
+    WholeFileLock(const WholeFileLock&) = delete;
+    WholeFileLock& operator=(const WholeFileLock&) = delete;
+
+private:
+    HANDLE file_;
+    OVERLAPPED range_{};
+};
+
+LARGE_INTEGER movePointer(HANDLE file, LONGLONG distance, DWORD from)
+{
+    LARGE_INTEGER target{};
+    target.QuadPart = distance;
+    LARGE_INTEGER reached{};
+    if (!SetFilePointerEx(file, target, &reached, from)) {
+        raiseLastError();
+    }
+    return reached;
 }
 
 }  // namespace
@@ -114,31 +137,25 @@ void writeAnsiText(HANDLE file, const std::wstring& text)
     if (bytes.empty()) {
         return;
     }
+    const LARGE_INTEGER start = movePointer(file, 0, FILE_CURRENT);
     DWORD written = 0;
-    if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
-        raiseLastError();
-    }
-    if (written != bytes.size()) {
-        raiseSystemError(ERROR_WRITE_FAULT);
+    const BOOL wrote = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    const DWORD error = wrote ? (written == bytes.size() ? ERROR_SUCCESS : ERROR_HANDLE_DISK_FULL) : GetLastError();
+    if (error != ERROR_SUCCESS) {
+        // A full disk can take part of the text, and the next line would be glued to that stub:
+        // the file is cut back to where this write began.
+        SetFilePointerEx(file, start, nullptr, FILE_BEGIN);
+        SetEndOfFile(file);
+        raiseSystemError(error);
     }
 }
 
 void appendAnsiText(HANDLE file, const std::wstring& text)
 {
-    // The whole range that any file can have, locked before the end is looked up.
-    OVERLAPPED everything{};
-    lockWithin(file, everything, lockPatience);
-    try {
-        LARGE_INTEGER none{};
-        if (!SetFilePointerEx(file, none, nullptr, FILE_END)) {
-            raiseLastError();
-        }
-        writeAnsiText(file, text);
-    } catch (...) {
-        UnlockFileEx(file, 0, MAXDWORD, MAXDWORD, &everything);
-        throw;
-    }
-    UnlockFileEx(file, 0, MAXDWORD, MAXDWORD, &everything);
+    // Locked before the end is looked up, so that no other writer's line lands in between.
+    const WholeFileLock lock(file, lockPatience);
+    movePointer(file, 0, FILE_END);
+    writeAnsiText(file, text);
 }
 
 }  // namespace platform

@@ -27,7 +27,9 @@ ScopedHandle openOrCreateForWriting(const std::wstring& path);
 // Creates the file for writing; fails when anything already has its name.
 ScopedHandle createNewForWriting(const std::wstring& path);
 
-// Writes the text in the system's ANSI code page, with no byte-order mark, in one write.
+// Writes the text at the file's end (where the file pointer must be) in the system's ANSI code
+// page, with no byte-order mark, in one write. A write that fails, even part way, leaves the
+// file as it was.
 void writeAnsiText(HANDLE file, const std::wstring& text);
 
 // Like writeAnsiText, at the file's end. The file is locked meanwhile, so that writers in

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <winioctl.h>
 
+#include <atomic>
 #include <map>
 #include <sstream>
 
@@ -23,6 +24,24 @@ protected:
         for (const SeenBox& box : clickAndAnswer(0, boxes)) {
             texts.push_back(box.text);
         }
+        return texts;
+    }
+
+    // One install, answering every box until the click has returned; returns the boxes' texts.
+    std::vector<std::wstring> installAnsweringAll()
+    {
+        std::atomic<bool> returned{false};
+        std::vector<std::wstring> texts;
+        std::thread person([&] {
+            while (!returned) {
+                if (const auto box = answerNextBox(GetCurrentProcessId(), 100ms)) {
+                    texts.push_back(box->text);
+                }
+            }
+        });
+        cmdSetup_Click(form, 0);
+        returned = true;
+        person.join();
         return texts;
     }
 
@@ -64,6 +83,34 @@ TEST_F(Faults, UnwritableLogKeepsItsBytesAndTheNextInstallAppends)
     RemoveDirectoryW(logPath);
     EXPECT_EQ(install(), std::vector<std::wstring>{successText});
     EXPECT_EQ(logLines().size(), 1u);
+}
+
+TEST_F(Faults, AFailedScriptIsToldAfterTheLogsErrorWhenItsLineCannotBeWritten)
+{
+    const auto withFolderAsLog = [](const std::function<void()>& install) {
+        ASSERT_TRUE(CreateDirectoryW(logPath, nullptr));
+        install();
+        RemoveDirectoryW(logPath);
+    };
+    const auto withLogHeldOpen = [](const std::function<void()>& install) {
+        writeBytes(logPath, "old line\r\n");
+        const HANDLE holder = CreateFileW(logPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+        install();
+        CloseHandle(holder);
+        EXPECT_EQ(readBytes(logPath), "old line\r\n");
+        removeFile(logPath);
+    };
+    const std::pair<std::function<void(const std::function<void()>&)>, unsigned long> blockers[] = {
+        {withFolderAsLog, ERROR_ACCESS_DENIED}, {withLogHeldOpen, ERROR_SHARING_VIOLATION}};
+    for (const auto& [block, logError] : blockers) {
+        writeScript(32, false, "exit /b 0");
+        block([&] { EXPECT_EQ(installAnsweringAll(), std::vector<std::wstring>{errorText(logError)}); });
+        writeScript(32, false, "exit /b 3");
+        block([&] {
+            EXPECT_EQ(installAnsweringAll(), (std::vector<std::wstring>{errorText(logError), failedScriptText(3)}));
+        });
+    }
 }
 
 TEST_F(Faults, AHardLinkedLogIsRefusedAndTheFileBehindItKeepsItsBytes)

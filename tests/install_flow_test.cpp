@@ -99,7 +99,9 @@ TEST_F(InstallFlow, FailedScriptIsLoggedAndThenReportedWithItsExitCode)
         // Exit code 259 is what a running process reports; the wait must still end.
         {"exit /b 259", failedScriptText(259)},
         {"helper-exit 5", failedScriptText(5)},
+        // Installers' successes that need a restart: one is needed, one has been started.
         {"exit /b 3010", successText},
+        {"exit /b 1641", successText},
         {"exit /b 0", successText},
     };
     size_t expectedLines = 0;

@@ -26,6 +26,8 @@ TEST(LogTime, NoSeparatorCanSplitOrForgeALine)
 {
     EXPECT_EQ(formatLogTime({2026, 3, 5, 14, 7, 9}, L"/\r\nThe process of 'x' completed on ", L"\t:\x7F\0"),
               L"05/The process of 'x' completed on 03/The process of 'x' completed on 2026 14:07:09");
+    // C1 controls (NEL among them) and the line and paragraph separators break lines too.
+    EXPECT_EQ(formatLogTime({2026, 3, 5, 14, 7, 9}, L"\x80/\x85", L"\x9F:\u2028\u2029"), L"05/03/2026 14:07:09");
 }
 
 TEST(CompletionLine, JoinsTheFivePiecesAndKeepsTheDescriptionAsItIs)
