@@ -117,7 +117,7 @@ Running::~Running()
 
 void Running::clickInstall() const
 {
-    PostMessageW(GetDlgItem(window, layout::cmdSetupId), BM_CLICK, 0, 0);
+    PostMessageW(GetDlgItem(window, layout::installButtonId), BM_CLICK, 0, 0);
 }
 
 HWND Running::visibleBox() const

@@ -46,7 +46,7 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 {
     switch (message) {
     case WM_COMMAND:
-        if (LOWORD(wParam) == layout::cmdSetupId && HIWORD(wParam) == BN_CLICKED) {
+        if (LOWORD(wParam) == layout::installButtonId && HIWORD(wParam) == BN_CLICKED) {
             try {
                 install(window);
             } catch (const platform::Error& error) {
@@ -83,7 +83,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
                                         nullptr);
     if (window == nullptr ||
         CreateWindowExW(0, L"BUTTON", L"تحميل", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 270, 110, 105,
-                        33, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::cmdSetupId)), instance,
+                        33, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::installButtonId)), instance,
                         nullptr) == nullptr) {
         return 1;
     }

@@ -180,7 +180,7 @@ TEST_F(Faults, NoFailureInsideTheWindowsHandlingEndsTheProgramOrAPendingInstall)
         SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(60000, 60000), reinterpret_cast<LPARAM>(&suggested));
 
         failAllocationsOn(windowThread);
-        PostMessageW(control(layout::cmdSetupId), BM_CLICK, 0, 0);
+        PostMessageW(control(layout::installButtonId), BM_CLICK, 0, 0);
         outOfMemoryBox = answerNextBox(GetCurrentProcessId(), 30s, [](const SeenBox&) { failAllocationsOn(0); });
         failAllocationsOn(0);
 
@@ -324,7 +324,7 @@ TEST_F(Faults, ThirtyNestedInstallsAllFinish)
         for (int nested = 1; nested < 30; ++nested) {
             waitForFile(marker(L"ran32"));
             removeFile(marker(L"ran32"));
-            PostMessageW(control(layout::cmdSetupId), BM_CLICK, 0, 0);
+            PostMessageW(control(layout::installButtonId), BM_CLICK, 0, 0);
         }
         waitForFile(marker(L"ran32"));
         writeBytes(marker(L"release32"), "");
@@ -345,7 +345,7 @@ TEST_F(Faults, ClosingTheWindowDuringTwoNestedWaitsStillLogsBoth)
     clickWhile(0, [&] {
         waitForFile(marker(L"ran32"));
         PostMessageW(control(layout::option1Id + 1), BM_CLICK, 0, 0);
-        PostMessageW(control(layout::cmdSetupId), BM_CLICK, 0, 0);
+        PostMessageW(control(layout::installButtonId), BM_CLICK, 0, 0);
         waitForFile(marker(L"ran64"));
         PostMessageW(form.handle(), WM_CLOSE, 0, 0);
         for (int tries = 0; tries < 250 && IsWindow(form.handle()); ++tries) {

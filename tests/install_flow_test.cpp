@@ -129,7 +129,7 @@ TEST_F(InstallFlow, NestedInstallsFinishLastInFirstOut)
         waitForFile(marker(L"ran32"));
         // During the first install's wait: mark the other option and press install again.
         PostMessageW(control(layout::option1Id + 1), BM_CLICK, 0, 0);
-        PostMessageW(control(layout::cmdSetupId), BM_CLICK, 0, 0);
+        PostMessageW(control(layout::installButtonId), BM_CLICK, 0, 0);
         waitForFile(marker(L"ran64"));
         // Let the first script end before the nested install has finished.
         writeBytes(marker(L"release32"), "");
@@ -160,7 +160,7 @@ TEST_F(InstallFlow, ClosingTheWindowDuringAWaitStillLogsAndReports)
     bool closedBeforeScriptEnded = false;
     clickWhile(0, [&] {
         waitForFile(marker(L"ran32"));
-        PostMessageW(control(layout::cmdSetupId + 1), BM_CLICK, 0, 0);
+        PostMessageW(control(layout::exitButtonId), BM_CLICK, 0, 0);
         for (int tries = 0; tries < 250 && IsWindow(form.handle()); ++tries) {
             std::this_thread::sleep_for(20ms);
         }

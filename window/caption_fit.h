@@ -1,18 +1,31 @@
 #pragma once
+#include "window/layout.h"
+
 #include <windows.h>
+
+#include <functional>
 
 namespace captions {
 
-enum class Growth {
-    toTheLeft,  // one line (a label or an option button): grows to the left, keeping its right edge,
-                // and downward to the line's height
-    downward,   // lines broken to the box's width: grows downward
+// The font height and lines that a one-line caption takes in the room, in this order: as laid
+// out; else the largest smaller height that fits, down to smallestHeight; else, where a second
+// line is allowed, smallestHeight broken into lines. Where nothing fits and no second line is
+// allowed, it keeps its planned height on one line. widthAt gives its width at a height.
+struct LineFit {
+    int fontHeight;
+    bool brokenIntoLines;
 };
+LineFit fitToRoom(int room, int plannedHeight, int smallestHeight, bool secondLine,
+                  const std::function<int(int height)>& widthAt);
 
-// The box that the control needs for its caption in the font, at least the planned one: as wide
-// as the caption's shaped width (and an option's mark) and as high as its lines. It never
-// reaches left of leftLimit (the picture strip), nor do wrapped lines reach below bottomLimit
-// (the next control).
-RECT fittedBox(HWND control, HFONT font, const RECT& planned, Growth growth, int leftLimit, int bottomLimit);
+// A control's caption fitted, as its entry allows, to the face that the system gives: its box,
+// never reaching past its growth's limit (the picture strip's right edge, or the top of the
+// control below), its font's height, and how much lower its lines reach than one line would.
+struct FittedCaption {
+    RECT box;
+    int fontHeight;
+    int secondLineHeight;
+};
+FittedCaption fitCaption(HWND control, const layout::Control& item, const RECT& planned, unsigned dpi);
 
 }  // namespace captions

@@ -6,12 +6,12 @@
 #include "platform/window_list.h"
 #include "window/caption_fit.h"
 #include "window/caption_text.h"
+#include "window/fonts.h"
 #include "window/painted_label.h"
 #include "window/painted_option.h"
 #include "window/resource_ids.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace {
 
@@ -38,34 +38,9 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
     }
 }
 
-HFONT createFont(int hundredthsOfPoint, int weight, unsigned dpi)
+size_t indexOf(int id)
 {
-    const int height = -MulDiv(hundredthsOfPoint, static_cast<int>(dpi), 72 * 100);
-    const HFONT font = CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ARABIC_CHARSET,
-                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                   DEFAULT_PITCH | FF_DONTCARE, layout::fontFace);
-    if (font == nullptr) {
-        platform::raiseLastError();
-    }
-    return font;
-}
-
-// How a control's caption takes more room where the face needs it; none for the others.
-std::optional<captions::Growth> growthOf(int id)
-{
-    if (id == layout::label2Id) {
-        return captions::Growth::downward;
-    }
-    if (id == layout::label1Id || id == layout::option1Id || id == layout::option1Id + 1) {
-        return captions::Growth::toTheLeft;
-    }
-    return std::nullopt;
-}
-
-const layout::Control& itemOf(int id)
-{
-    return *std::find_if(layout::controls.begin(), layout::controls.end(),
-                         [id](const layout::Control& item) { return item.id == id; });
+    return static_cast<size_t>(layout::find(id) - layout::controls.data());
 }
 
 }  // namespace
@@ -95,7 +70,7 @@ void Form1::create(HINSTANCE instance, int showCommand)
     applyScaled(loadScaled(dpi));
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
-    SetFocus(control(layout::cmdSetupId + 1));
+    SetFocus(control(layout::exitButtonId));
 }
 
 bool Form1::optionSelected(int index) const
@@ -143,17 +118,16 @@ LRESULT Form1::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     switch (message) {
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
-        if (HIWORD(wParam) == BN_CLICKED && (id == layout::cmdSetupId || id == layout::cmdSetupId + 1)) {
-            cmdSetup_Click(*this, static_cast<short>(id - layout::cmdSetupId));
+        if (HIWORD(wParam) == BN_CLICKED && (id == layout::installButtonId || id == layout::exitButtonId)) {
+            cmdSetup_Click(*this, static_cast<short>(id - layout::installButtonId));
             return 0;
         }
         break;
     }
     case WM_NOTIFY: {
-        // Wine's buttons draw Arabic unshaped: the options' captions are drawn here.
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->code == NM_CUSTOMDRAW &&
-            (header->idFrom == layout::option1Id || header->idFrom == layout::option1Id + 1)) {
+        const layout::Control* item = layout::find(static_cast<int>(header->idFrom));
+        if (header->code == NM_CUSTOMDRAW && item != nullptr && item->drawing == layout::Drawing::optionBesideMark) {
             return captions::paintOption(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
         }
         break;
@@ -192,9 +166,13 @@ void Form1::createControls()
         }
     }
     SendMessageW(control(layout::option1Id), BM_SETCHECK, BST_CHECKED, 0);
-    // Wine's labels draw Arabic unshaped: they draw their captions shaped instead.
-    captions::paintShaped(control(layout::label1Id), captions::Lines::one);
-    captions::paintShaped(control(layout::label2Id), captions::Lines::wrapped);
+    for (const layout::Control& item : layout::controls) {
+        if (item.drawing == layout::Drawing::oneLine) {
+            captions::paintShaped(control(item.id), captions::Lines::one);
+        } else if (item.drawing == layout::Drawing::brokenIntoLines) {
+            captions::paintShaped(control(item.id), captions::Lines::wrapped);
+        }
+    }
 
     // Keyboard navigation follows the z-order: put the controls in tab-index order.
     auto ordered = layout::controls;
@@ -212,31 +190,39 @@ void Form1::createControls()
 Form1::Scaled Form1::loadScaled(unsigned dpi) const
 {
     Scaled scaled;
-    scaled.regular1425 = platform::GdiObject<HFONT>(createFont(layout::fontSize1425, FW_NORMAL, dpi));
-    scaled.bold1425 = platform::GdiObject<HFONT>(createFont(layout::fontSize1425, FW_BOLD, dpi));
-    scaled.bold1275 = platform::GdiObject<HFONT>(createFont(layout::fontSize1275, FW_BOLD, dpi));
-    const layout::Control& image = itemOf(layout::image1Id);
-    const HANDLE banner = LoadImageW(instance_, MAKEINTRESOURCEW(IDB_BANNER), IMAGE_BITMAP,
-                                     platform::twipsToPixels(image.width, dpi),
-                                     platform::twipsToPixels(image.height, dpi), LR_CREATEDIBSECTION);
+    const auto pixels = [dpi](int twips) { return platform::twipsToPixels(twips, dpi); };
+    // Where the face needs more room than planned, a caption takes it as its entry allows; a
+    // control below a caption's second line moves down by as much.
+    std::array<int, layout::controls.size()> secondLineHeights{};
+    for (size_t i = 0; i < layout::controls.size(); ++i) {
+        const layout::Control& item = layout::controls[i];
+        RECT box{pixels(item.left), pixels(item.top), pixels(item.left + item.width), pixels(item.top + item.height)};
+        int fontHeight = captions::fontHeight(item.font.size, dpi);
+        if (item.growth.way != layout::Growth::Way::none) {
+            const captions::FittedCaption fitted =
+                captions::fitCaption(control(item.id), item, box, dpi);
+            box = fitted.box;
+            fontHeight = fitted.fontHeight;
+            secondLineHeights[i] = fitted.secondLineHeight;
+        }
+        if (item.font.size != 0) {
+            scaled.fonts[i] = captions::createFont(fontHeight, item.font.weight);
+        }
+        scaled.boxes[i] = box;
+    }
+    for (size_t i = 0; i < layout::controls.size(); ++i) {
+        if (layout::controls[i].belowSecondLineOf != layout::noControl) {
+            OffsetRect(&scaled.boxes[i], 0, secondLineHeights[indexOf(layout::controls[i].belowSecondLineOf)]);
+        }
+    }
+
+    const layout::Control& image = *layout::find(layout::image1Id);
+    const HANDLE banner = LoadImageW(instance_, MAKEINTRESOURCEW(IDB_BANNER), IMAGE_BITMAP, pixels(image.width),
+                                     pixels(image.height), LR_CREATEDIBSECTION);
     if (banner == nullptr) {
         platform::raiseLastError();
     }
     scaled.banner = platform::GdiObject<HBITMAP>(static_cast<HBITMAP>(banner));
-
-    const auto pixels = [dpi](int twips) { return platform::twipsToPixels(twips, dpi); };
-    // Where the face is wider or taller than planned, captions take more room, but never over
-    // the picture strip or, for Label2, over Label1.
-    const int stripEdge = pixels(image.left + image.width);
-    const int label1Top = pixels(itemOf(layout::label1Id).top);
-    for (size_t i = 0; i < layout::controls.size(); ++i) {
-        const layout::Control& item = layout::controls[i];
-        RECT box{pixels(item.left), pixels(item.top), pixels(item.left + item.width), pixels(item.top + item.height)};
-        if (const auto growth = growthOf(item.id)) {
-            box = captions::fittedBox(control(item.id), scaled.font(item.font), box, *growth, stripEdge, label1Top);
-        }
-        scaled.boxes[i] = box;
-    }
     return scaled;
 }
 
@@ -261,8 +247,8 @@ void Form1::applyScaled(Scaled scaled)
     for (size_t i = 0; i < layout::controls.size(); ++i) {
         const layout::Control& item = layout::controls[i];
         const HWND child = control(item.id);
-        if (item.font != layout::Font::none) {
-            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(scaled_.font(item.font)), FALSE);
+        if (scaled_.fonts[i].valid()) {
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(scaled_.fonts[i].get()), FALSE);
         }
         const RECT& box = scaled_.boxes[i];
         SetWindowPos(child, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
@@ -276,28 +262,14 @@ void Form1::applyScaled(Scaled scaled)
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-HFONT Form1::Scaled::font(layout::Font which) const
-{
-    switch (which) {
-    case layout::Font::regular1425:
-        return regular1425.get();
-    case layout::Font::bold1425:
-        return bold1425.get();
-    case layout::Font::bold1275:
-        return bold1275.get();
-    case layout::Font::none:
-        break;
-    }
-    return nullptr;
-}
-
 LRESULT Form1::onControlColour(HDC dc, HWND child)
 {
     // The labels and option buttons sit on the white page.
-    const int id = GetDlgCtrlID(child);
+    const layout::Control* item = layout::find(GetDlgCtrlID(child));
+    const COLORREF colour = item != nullptr ? item->textColour : layout::systemTextColour;
     SetBkColor(dc, layout::white);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, id == layout::label2Id ? layout::darkBlue : GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(dc, colour == layout::systemTextColour ? GetSysColor(COLOR_BTNTEXT) : colour);
     return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "commands/setup_window.h"
-#include "platform/gdi_object.h"
+#include "platform/owned.h"
 #include "window/layout.h"
 
 #include <windows.h>
@@ -36,15 +36,11 @@ public:
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // The fonts, the banner and the controls' boxes for one dpi.
+    // The controls' fonts and boxes and the banner for one dpi, in the table's order.
     struct Scaled {
-        platform::GdiObject<HFONT> regular1425;
-        platform::GdiObject<HFONT> bold1425;
-        platform::GdiObject<HFONT> bold1275;
-        platform::GdiObject<HBITMAP> banner;
+        std::array<platform::GdiObject<HFONT>, layout::controls.size()> fonts;
         std::array<RECT, layout::controls.size()> boxes{};
-
-        HFONT font(layout::Font which) const;
+        platform::GdiObject<HBITMAP> banner;
     };
 
     void createControls();

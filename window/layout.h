@@ -3,32 +3,63 @@
 
 #include <array>
 
-// The main window's layout. Positions and sizes are in twips (1/1440 inch) from the
-// top-left corner of the client area; 15 twips make one pixel at 96 dpi.
+// The main window's layout: each control whole, from its box to how its caption is drawn and
+// may take more room. Positions and sizes are in twips (1/1440 inch) from the top-left corner
+// of the client area; 15 twips make one pixel at 96 dpi.
 namespace layout {
 
 inline constexpr wchar_t caption[] = L"إصلاح/تثبيت ملفات التشغيل";
 inline constexpr int clientWidth = 8505;
 inline constexpr int clientHeight = 4710;
 
-enum class Font { none, regular1425, bold1425, bold1275 };
-
-// Font sizes in hundredths of a point.
-inline constexpr int fontSize1425 = 1425;
-inline constexpr int fontSize1275 = 1275;
 inline constexpr wchar_t fontFace[] = L"Arabic Transparent";
 
 inline constexpr COLORREF white = RGB(255, 255, 255);
 inline constexpr COLORREF darkBlue = RGB(18, 80, 163);
+// The system's colour for the text of buttons and labels.
+inline constexpr COLORREF systemTextColour = CLR_INVALID;
 
-// Control ids; the two arrays are told apart by their index.
-inline constexpr int option1Id = 100;   // Option1(index) is option1Id + index
-inline constexpr int cmdSetupId = 200;  // cmdSetup(index) is cmdSetupId + index
+// Control ids. Option1(index) is option1Id + index; cmdSetup(index) is installButtonId + index.
+inline constexpr int option1Id = 100;
+inline constexpr int installButtonId = 200;  // cmdSetup(0)
+inline constexpr int exitButtonId = 201;     // cmdSetup(1)
 inline constexpr int label2Id = 300;
 inline constexpr int label1Id = 301;
 inline constexpr int image1Id = 302;
 
 inline constexpr int noTabIndex = -1;
+inline constexpr int noControl = 0;
+
+// A font of the face above: its size in hundredths of a point (0 for a control without a
+// font) and its weight.
+struct Font {
+    int size = 0;
+    int weight = FW_NORMAL;
+};
+
+// How the caption reaches the screen. Wine's labels and option buttons draw Arabic unshaped
+// and left to right, so the program paints those captions itself.
+enum class Drawing {
+    bySystem,          // the control draws itself
+    oneLine,           // painted on one line, flush right and centred in its height
+    brokenIntoLines,   // painted flush right, broken between words to its width, from its top
+    optionBesideMark,  // an option button: its mark at its right end, the caption painted beside it
+};
+
+// Where the face that the system gives needs more room than the box.
+struct Growth {
+    enum class Way {
+        none,
+        toTheLeft,  // one line: keeps its right edge, up to the right edge of limit
+        downward,   // lines: keeps its width, down to the top of limit
+    };
+    Way way = Way::none;
+    int limit = noControl;
+    // When even all the room up to limit is too narrow: the font goes down to this size (0: it
+    // keeps its size), and at that size the caption may then take a second line.
+    int smallestSize = 0;
+    bool secondLine = false;
+};
 
 struct Control {
     int id;
@@ -39,27 +70,63 @@ struct Control {
     DWORD exStyle;
     Font font;
     int tabIndex;
+    Drawing drawing = Drawing::bySystem;
+    Growth growth = {};
+    COLORREF textColour = systemTextColour;
+    // Moves down by as much as this control's second line takes.
+    int belowSecondLineOf = noControl;
 };
 
 inline constexpr DWORD rightToLeftText = WS_EX_RTLREADING | WS_EX_RIGHT;
 inline constexpr DWORD optionStyle = BS_AUTORADIOBUTTON | BS_RIGHTBUTTON | BS_RIGHT | WS_TABSTOP;
+inline constexpr DWORD labelStyle = SS_RIGHT | SS_NOPREFIX | WS_GROUP;
+inline constexpr DWORD pushButtonStyle = BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP;
+
+inline constexpr Font regular1425{1425, FW_NORMAL};
+inline constexpr Font bold1425{1425, FW_BOLD};
+inline constexpr Font bold1275{1275, FW_BOLD};
+
+inline constexpr Growth leftToTheStrip{Growth::Way::toTheLeft, image1Id};
 
 // In the order of creation.
 inline constexpr std::array<Control, 7> controls{{
-    {option1Id + 1, L"BUTTON", L"نظام تشغيل 64 بت", 6120, 2760, 2175, 330, optionStyle, rightToLeftText,
-     Font::regular1425, 4},
-    {option1Id + 0, L"BUTTON", L"نظام تشغيل 32 بت", 6120, 2280, 2175, 330, optionStyle | WS_GROUP,
-     rightToLeftText, Font::regular1425, 3},
-    {cmdSetupId + 0, L"BUTTON", L"تحميل", 6720, 4080, 1575, 495, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0,
-     Font::bold1425, 1},
-    {cmdSetupId + 1, L"BUTTON", L"خروج", 5040, 4080, 1575, 495, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0,
-     Font::bold1425, 0},
-    {label2Id, L"STATIC",
-     L"إصلاح أو إعادة تثبيت ملفات نظام التشغيل الذي يحتاجها برنامج الطرمزي للمخزون والمحاسبة", 3060, 240, 5235,
-     855, SS_RIGHT | SS_NOPREFIX | WS_GROUP, rightToLeftText, Font::bold1425, 5},
-    {label1Id, L"STATIC", L"حدد نظام التشغيل المراد تثبيت أو إصلاح ملفاته :", 4155, 1800, 4140, 300,
-     SS_RIGHT | SS_NOPREFIX | WS_GROUP, rightToLeftText, Font::bold1275, 2},
-    {image1Id, L"STATIC", L"", 0, 0, 2460, 4710, SS_BITMAP, 0, Font::none, noTabIndex},
+    {.id = option1Id + 1, .windowClass = L"BUTTON", .caption = L"نظام تشغيل 64 بت",
+     .left = 6120, .top = 2760, .width = 2175, .height = 330, .style = optionStyle, .exStyle = rightToLeftText,
+     .font = regular1425, .tabIndex = 4, .drawing = Drawing::optionBesideMark, .growth = leftToTheStrip,
+     .belowSecondLineOf = label1Id},
+    {.id = option1Id + 0, .windowClass = L"BUTTON", .caption = L"نظام تشغيل 32 بت",
+     .left = 6120, .top = 2280, .width = 2175, .height = 330, .style = optionStyle | WS_GROUP,
+     .exStyle = rightToLeftText, .font = regular1425, .tabIndex = 3, .drawing = Drawing::optionBesideMark,
+     .growth = leftToTheStrip, .belowSecondLineOf = label1Id},
+    {.id = installButtonId, .windowClass = L"BUTTON", .caption = L"تحميل",
+     .left = 6720, .top = 4080, .width = 1575, .height = 495, .style = pushButtonStyle, .exStyle = 0,
+     .font = bold1425, .tabIndex = 1},
+    {.id = exitButtonId, .windowClass = L"BUTTON", .caption = L"خروج",
+     .left = 5040, .top = 4080, .width = 1575, .height = 495, .style = pushButtonStyle, .exStyle = 0,
+     .font = bold1425, .tabIndex = 0},
+    {.id = label2Id, .windowClass = L"STATIC",
+     .caption = L"إصلاح أو إعادة تثبيت ملفات نظام التشغيل الذي يحتاجها برنامج الطرمزي للمخزون والمحاسبة",
+     .left = 3060, .top = 240, .width = 5235, .height = 855, .style = labelStyle, .exStyle = rightToLeftText,
+     .font = bold1425, .tabIndex = 5, .drawing = Drawing::brokenIntoLines,
+     .growth = {Growth::Way::downward, label1Id}, .textColour = darkBlue},
+    {.id = label1Id, .windowClass = L"STATIC", .caption = L"حدد نظام التشغيل المراد تثبيت أو إصلاح ملفاته :",
+     .left = 4155, .top = 1800, .width = 4140, .height = 300, .style = labelStyle, .exStyle = rightToLeftText,
+     .font = bold1275, .tabIndex = 2, .drawing = Drawing::oneLine,
+     .growth = {Growth::Way::toTheLeft, image1Id, 1000, true}},
+    {.id = image1Id, .windowClass = L"STATIC", .caption = L"",
+     .left = 0, .top = 0, .width = 2460, .height = 4710, .style = SS_BITMAP, .exStyle = 0, .font = {},
+     .tabIndex = noTabIndex},
 }};
+
+// The table's entry of the control with that id, or null.
+constexpr const Control* find(int id)
+{
+    for (const Control& item : controls) {
+        if (item.id == id) {
+            return &item;
+        }
+    }
+    return nullptr;
+}
 
 }  // namespace layout

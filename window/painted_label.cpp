@@ -26,12 +26,13 @@ void paint(HWND label, HDC dc, Lines lines)
     SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
     const std::wstring text = textOf(label);
     const int height = lineHeight(dc);
-    if (lines == Lines::one) {
+    const std::vector<std::wstring> broken = brokenLines(dc, text, box.right);
+    if (lines == Lines::one && broken.size() <= 1) {
         drawFlushRight(dc, text, box.right, (box.bottom - height) / 2, box);
         return;
     }
     int top = 0;
-    for (const std::wstring& line : brokenLines(dc, text, box.right)) {
+    for (const std::wstring& line : broken) {
         drawFlushRight(dc, line, box.right, top, box);
         top += height;
     }

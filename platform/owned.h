@@ -1,0 +1,57 @@
+#pragma once
+#include <windows.h>
+
+#include <utility>
+
+namespace platform {
+
+// Owns one handle and gives it back through Release when it goes out of scope. Release is a
+// small function object that says which handles it holds and how one is given back; it may
+// carry what the giving back needs (the window of a device context).
+template <typename Handle, typename Release>
+class Owned {
+public:
+    Owned() = default;
+    explicit Owned(Handle handle, Release release = {}) : handle_(handle), release_(release) {}
+    Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, Handle{})), release_(other.release_) {}
+    Owned& operator=(Owned&& other) noexcept
+    {
+        std::swap(handle_, other.handle_);
+        std::swap(release_, other.release_);
+        return *this;
+    }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    ~Owned()
+    {
+        if (valid()) {
+            release_(handle_);
+        }
+    }
+
+    Handle get() const { return handle_; }
+    bool valid() const { return Release::holds(handle_); }
+
+private:
+    Handle handle_{};
+    Release release_{};
+};
+
+struct CloseKernelHandle {
+    static bool holds(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+
+struct DeleteGdiObject {
+    static bool holds(HGDIOBJ object) { return object != nullptr; }
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+
+// A kernel handle: a process, a file.
+using ScopedHandle = Owned<HANDLE, CloseKernelHandle>;
+
+// A GDI object: a font, a bitmap.
+template <typename Handle>
+using GdiObject = Owned<Handle, DeleteGdiObject>;
+
+}  // namespace platform
