@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/scoped_handle.h"
+#include "platform/owned.h"
 
 #include <windows.h>
 
