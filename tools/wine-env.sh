@@ -13,8 +13,11 @@ else
     preset=mingw-x86_64
     build=$root/build/x86_64
     PATH=$root/tools/wine64:$PATH
-    export PATH WINELOADER=/usr/lib/wine/wine64
+    export WINELOADER=/usr/lib/wine/wine64
 fi
+# From an empty environment the shell's own search path is all there is; cmake and ctest find
+# their modules through it.
+export PATH
 # The build's own prefix, never ~/.wine.
 export WINEPREFIX="$build/wineprefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
