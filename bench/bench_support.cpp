@@ -48,18 +48,6 @@ bool waitUntil(const std::function<bool()>& done, double timeoutSeconds)
     return true;
 }
 
-void useVirtualDesktop()
-{
-    // Wine makes a desktop virtual, a window on the X server, when this key gives its size.
-    const wchar_t size[] = L"1280x800";
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\Explorer\\Desktops", desktopName, REG_SZ, size,
-                    sizeof size);
-    const HDESK desktop = CreateDesktopW(desktopName, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-    if (desktop == nullptr || !SetThreadDesktop(desktop)) {
-        fail("cannot make the virtual desktop");
-    }
-}
-
 Running::Running(const std::wstring& program, const wchar_t* windowClass)
 {
     static int started = 0;
@@ -68,8 +56,6 @@ Running::Running(const std::wstring& program, const wchar_t* windowClass)
     std::wstring commandLine = L"\"" + program + L"\" " + std::wstring(token.begin(), token.end());
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::wstring desktop = desktopName;
-    startup.lpDesktop = desktop.data();
     const double began = now();
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folderOf(program).c_str(), &startup, &process_)) {

@@ -20,7 +20,6 @@ struct Settings {
 };
 
 inline constexpr wchar_t benchFolder[] = L"C:\\norvasquel bench";
-inline constexpr wchar_t desktopName[] = L"NorvasquelBench";
 
 [[noreturn]] void fail(const std::string& what);
 // Seconds on the performance counter.
@@ -43,11 +42,6 @@ Memory memoryOf(unsigned long unixPid);
 void waitForQuietWine(unsigned long serverPid);
 
 // ---- The programs
-
-// On an X server without a window manager, Wine waits up to 2 s for one each time it hides a
-// window, such as a closed message box. So the programs run on a Wine virtual desktop of the
-// benchmark's own, which no window manager handles, and so does the driver, to see their windows.
-void useVirtualDesktop();
 
 // A program started from its folder on drive C; it is up when its window is visible and answers.
 class Running {

@@ -38,7 +38,6 @@ void writeScript(const std::wstring& program, const std::wstring& text)
 int benchmark(const Settings& settings)
 {
     progress("Laying out the programs in C:\\norvasquel bench");
-    useVirtualDesktop();
     const unsigned long serverPid = wineserverPid();
     const std::wstring built = testing_support::ownFolder();
     CreateDirectoryW(benchFolder, nullptr);

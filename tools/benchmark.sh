@@ -3,24 +3,25 @@
 # what it weighs, against the polling reference (the first design's wait) and a minimal window.
 # Installs what is missing, builds what the benchmark needs into build/, runs
 # build/bench/benchmark_driver.exe under Wine in the build's prefix, build/wineprefix, on a
-# display of its own, prints its tables and writes them, with a description of this machine and
-# the executable's sections, into bench/performance.md.in to make docs/performance.md.
+# display of its own inside a Wine virtual desktop, prints its tables and writes them, with a
+# description of this machine and the executable's sections, into bench/performance.md.in to
+# make docs/performance.md.
 # About three minutes.
 set -eu
-. "$(dirname "$0")/wine-env.sh"
-cd "$root"
+cd "$(dirname "$0")/.."
+tools/setup.sh benchmark_driver caption_bench
+. tools/wine-env.sh
 tables=$(mktemp)
 sections=$(mktemp)
 captions=$(mktemp)
 # Wine's processes keep our standard error open: whoever reads this script's output would wait
 # for them if the wineserver stayed.
 stop_wine_at_exit 'rm -f "$tables" "$sections" "$captions"'
-tools/setup.sh benchmark_driver caption_bench
-. tools/wine-env.sh
 
 load=$(cut -d' ' -f1-3 /proc/loadavg)
 status=0
-tools/with-display.sh cmake/wine-run.sh "$WINEPREFIX" "$build/bench/benchmark_driver.exe" >"$tables" || status=$?
+tools/with-display.sh tools/wine-desktop.sh cmake/wine-run.sh "$build/bench/benchmark_driver.exe" >"$tables" ||
+    status=$?
 if [ "$status" -ne 0 ]; then
     echo "The benchmark failed (exit code $status); docs/performance.md is left as it was." >&2
     exit "$status"
@@ -30,7 +31,7 @@ tr -d '\r' <"$tables" >"$tables.md" && mv "$tables.md" "$tables"
 # caption_bench prints "STEP: N ms" for each step; a table row a step: median, lowest-highest.
 runs=$(mktemp)
 for _ in 1 2 3 4 5 6 7; do
-    tools/with-display.sh cmake/wine-run.sh "$WINEPREFIX" "$build/bench/caption_bench.exe"
+    tools/with-display.sh tools/wine-desktop.sh cmake/wine-run.sh "$build/bench/caption_bench.exe"
 done | tr -d '\r' >"$runs"
 for step in "usp10.dll loaded" "captions drawn, first time" "captions drawn again"; do
     sed -n "s/^$step: \([0-9.]*\) ms\$/\1/p" "$runs" | sort -n | awk -v step="$step" '

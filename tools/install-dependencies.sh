@@ -2,6 +2,8 @@
 # Installs, on Debian 12, what building and running the tool under Wine needs.
 # Runs as root, or through sudo. Packages already present are left alone.
 set -eu
+# From an empty environment the shell's own search path is all there is; dpkg needs it exported.
+export PATH
 
 packages="cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest
 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64

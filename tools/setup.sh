@@ -1,23 +1,16 @@
 #!/bin/sh
-# setup.sh [--virtual-desktop] [TARGET...]
+# setup.sh [TARGET...]
 # The first steps of run.sh, test.sh and benchmark.sh: installs what is missing, configures,
-# builds the targets (all of them when none is given) and prepares the Wine prefix, with its
-# windows in a virtual desktop if asked. The prefix's wineserver is left running; the caller
-# stops it (stop_wine_at_exit in wine-env.sh).
+# builds the targets (all of them when none is given) and prepares the Wine prefix. The
+# prefix's wineserver is left running; the caller stops it (stop_wine_at_exit in wine-env.sh).
 set -eu
-. "$(dirname "$0")/wine-env.sh"
-cd "$root"
-desktop=""
-if [ "${1:-}" = --virtual-desktop ]; then
-    desktop=virtual-desktop
-    shift
-fi
+cd "$(dirname "$0")/.."
+tools/install-dependencies.sh
+# Which build Wine can run is known only once Wine is installed.
+. tools/wine-env.sh
 if [ $# -gt 0 ]; then
     set -- --target "$@"
 fi
-tools/install-dependencies.sh
-# Which build Wine can run is known once Wine is installed.
-. "$(dirname "$0")/wine-env.sh"
 # The 32-bit program is what ships: build it even where Wine runs the 64-bit build.
 cmake --preset mingw-i686 >/dev/null
 cmake --build --preset mingw-i686 "$@"
@@ -25,4 +18,4 @@ if [ "$preset" != mingw-i686 ]; then
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" "$@"
 fi
-tools/prepare-wine.sh "$WINEPREFIX" $desktop
+tools/prepare-wine.sh

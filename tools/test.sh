@@ -2,10 +2,9 @@
 # Installs what is missing, builds the tool and its tests, and runs every test under Wine
 # on a display of its own.
 set -eu
-. "$(dirname "$0")/wine-env.sh"
-cd "$root"
-stop_wine_at_exit
-tools/setup.sh --virtual-desktop
+cd "$(dirname "$0")/.."
+tools/setup.sh
 . tools/wine-env.sh
+stop_wine_at_exit
 echo "Testing the $preset build in $build"
-tools/with-display.sh tools/wine-desktop.sh "$WINEPREFIX" ctest --preset "$preset"
+tools/with-display.sh tools/wine-desktop.sh ctest --preset "$preset"

@@ -1,22 +1,25 @@
-# Sourced by every script that runs Wine: the one place that sets the build and Wine settings.
-# Sets $root, $preset and $build, and exports WINEPREFIX, WINEDEBUG and a UTF-8 locale.
+# Sourced once by every script that runs Wine, after Wine is installed (tools/setup.sh installs
+# it): the one place that sets the build and Wine settings. Sets $root, $preset and $build, and
+# exports WINEPREFIX, WINEDEBUG and a UTF-8 locale.
 # The caller's script lives one folder below the project's root.
 root=$(cd "$(dirname "$0")/.." && pwd)
 # The program is 32-bit, and its tests run that build where this machine can run 32-bit
 # processes. Where it cannot (some virtual machines have no 32-bit mode), they run the same
-# code built for 64-bit Windows, under Wine's 64-bit loader. Before Wine is installed that is
-# not known yet: tools/setup.sh installs it, and its callers source this file again.
-if [ ! -e /usr/lib/wine/wine ] || /usr/lib/wine/wine --version >/dev/null 2>&1; then
+# code built for 64-bit Windows, under Wine's 64-bit loader.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
     preset=mingw-i686
     build=$root/build
 else
     preset=mingw-x86_64
     build=$root/build/x86_64
     PATH=$root/tools/wine64:$PATH
-    export PATH WINELOADER=/usr/lib/wine/wine64
+    export WINELOADER=/usr/lib/wine/wine64
 fi
-# The prefix is $wine_prefix when the caller sets it, else the build's own (never ~/.wine).
-export WINEPREFIX="${wine_prefix:-$build/wineprefix}"
+# From an empty environment the shell's own search path is all there is; cmake and ctest find
+# their modules through it.
+export PATH
+# The build's own prefix, never ~/.wine.
+export WINEPREFIX="$build/wineprefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # Wine maps file names through the locale's character set: under C or POSIX a folder with
 # Arabic letters cannot be used. A caller may ask for any UTF-8 locale (LC_ALL=ar_SA.UTF-8).
