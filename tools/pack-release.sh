@@ -44,7 +44,8 @@ Debian 12 builds them. Their copyright and licence texts are in the files named 
 from the copyright files of the Debian packages.
 
 GCC run-time libraries: libstdc++ (exceptions, operators new and delete, chrono), libgcc and
-libgcc_eh (arithmetic helpers, unwinding), crtbegin.o and crtend.o
+libgcc_eh (arithmetic and stack helpers, unwinding, thread-local storage), crtbegin.o and
+crtend.o
   Packages: g++-mingw-w64-i686-posix $(package_version g++-mingw-w64-i686-posix),
             gcc-mingw-w64-i686-posix $(package_version gcc-mingw-w64-i686-posix)
   Licence:  GPL-3+ with the GCC Runtime Library Exception, version 3.1
