@@ -1,0 +1,73 @@
+#!/bin/sh
+# pack-release.sh BUILD
+# Packs the archive that users download from the 32-bit Release build in the folder BUILD, as
+# BUILD/NorvasquelSetup-<version>.zip, and prints its path. It holds the program, the guide as
+# text for Notepad, the notices of the libraries that the static link puts into the program
+# with their licence texts, and SHA256SUMS. Its bytes depend only on the commit and the
+# toolchain: every entry has the commit's time, in a fixed order, fixed permissions, no owner.
+set -eu
+LC_ALL=C
+export LC_ALL
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "$1" && pwd)
+guide=$root/docs/guide.ar.md
+if [ ! -f "$guide" ]; then
+    echo "pack-release.sh: $guide is missing: the archive carries the guide." >&2
+    exit 1
+fi
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+name=NorvasquelSetup-$version
+stage=$build/$name
+archive=$build/$name.zip
+rm -rf "$stage" "$archive"
+mkdir "$stage"
+
+# Notepad takes a text for UTF-8 when it starts with a byte-order mark, and Windows 7's breaks
+# lines only at CR LF.
+cr=$(printf '\r')
+notepad_text() {
+    printf '\357\273\277'
+    sed "s/$cr*\$/$cr/"
+}
+package_version() {
+    dpkg-query -W -f='${Version}' "$1"
+}
+
+cp "$build/bin/NorvasquelSetup.exe" "$stage/"
+"$root/tools/markdown-to-text.sh" <"$guide" | notepad_text >"$stage/guide.ar.txt"
+# What a link map of the program shows it takes from the toolchain's libraries.
+notepad_text <<EOF >"$stage/NOTICES.txt"
+NorvasquelSetup $version
+
+NorvasquelSetup.exe is linked statically, so it carries parts of the libraries below, as
+Debian 12 builds them. Their copyright and licence texts are in the files named here, copied
+from the copyright files of the Debian packages.
+
+GCC run-time libraries: libstdc++ (exceptions, operators new and delete, chrono), libgcc and
+libgcc_eh (arithmetic and stack helpers, unwinding, thread-local storage), crtbegin.o and
+crtend.o
+  Packages: g++-mingw-w64-i686-posix $(package_version g++-mingw-w64-i686-posix),
+            gcc-mingw-w64-i686-posix $(package_version gcc-mingw-w64-i686-posix)
+  Licence:  GPL-3+ with the GCC Runtime Library Exception, version 3.1
+  Text:     copyright-gcc-mingw-w64.txt
+
+MinGW-w64 run-time: the start-up code (crt2u.o, libmingw32), libmingwex (formatted output,
+gdtoa), winpthreads (libpthread) and the import libraries of the Windows DLLs
+  Package:  mingw-w64-i686-dev $(package_version mingw-w64-i686-dev)
+  Licence:  ZPL-2.1 and, part by part as the text says, others: the start-up code is in the
+            public domain, gdtoa under the Lucent licence, winpthreads under the MIT (expat)
+            licence
+  Text:     copyright-mingw-w64.txt
+EOF
+notepad_text </usr/share/doc/g++-mingw-w64-i686-posix/copyright >"$stage/copyright-gcc-mingw-w64.txt"
+notepad_text </usr/share/doc/mingw-w64-i686-dev/copyright >"$stage/copyright-mingw-w64.txt"
+files="NorvasquelSetup.exe guide.ar.txt NOTICES.txt copyright-gcc-mingw-w64.txt copyright-mingw-w64.txt"
+# shellcheck disable=SC2086
+(cd "$stage" && sha256sum $files >SHA256SUMS && cmake -E tar cf "$archive" --format=zip -- $files SHA256SUMS)
+
+# Debian's reproducible-builds normaliser sorts the entries and gives each the time, the
+# permissions (644, or 755 for the program) and the owner that make two packings of one commit
+# the same. Times in a zip file are local: UTC makes them the same everywhere.
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}
+TZ=UTC strip-nondeterminism --type zip --timestamp "$epoch" "$archive"
+echo "$archive"
