@@ -1,5 +1,6 @@
 #pragma once
 #include "tests/support/process_usage.h"
+#include "tests/support/started_process.h"
 
 #include <windows.h>
 
@@ -57,8 +58,8 @@ public:
     Running(const Running&) = delete;
     Running& operator=(const Running&) = delete;
 
-    DWORD id() const { return process_.dwProcessId; }
-    HANDLE handle() const { return process_.hProcess; }
+    DWORD id() const { return process_.id(); }
+    HANDLE handle() const { return process_.handle(); }
     // Clicks the install button, as a mouse click would, without waiting for it to be handled.
     void clickInstall() const;
     HWND visibleBox() const;
@@ -72,7 +73,7 @@ public:
     unsigned long unixPid = 0;
 
 private:
-    PROCESS_INFORMATION process_{};
+    testing_support::StartedProcess process_;
 };
 
 // Installs once and answers the box, without measuring.
