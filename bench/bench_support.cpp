@@ -129,14 +129,19 @@ void Running::answerSuccessBox(HWND box) const
     }
 }
 
+void Running::answerNextSuccessBox() const
+{
+    HWND box = nullptr;
+    if (!waitUntil([&] { return (box = visibleBox()) != nullptr; }, 60)) {
+        fail("no message box after an install");
+    }
+    answerSuccessBox(box);
+}
+
 void installWithoutWatching(const Running& running)
 {
     running.clickInstall();
-    HWND box = nullptr;
-    if (!waitUntil([&] { return (box = running.visibleBox()) != nullptr; }, 60)) {
-        fail("no message box after an install");
-    }
-    running.answerSuccessBox(box);
+    running.answerNextSuccessBox();
 }
 
 ScriptEvents::ScriptEvents(const std::wstring& name)
