@@ -27,7 +27,7 @@ using namespace bench;
 
 namespace {
 
-constexpr Settings fullSettings{5, 5, 100, 3, 15, 30, 300};
+constexpr Settings fullSettings{5, 5, 100, 3, 20, 30, 300};
 constexpr Settings quickSettings{1, 1, 20, 3, 1, 2, 20};
 
 void writeScript(const std::wstring& program, const std::wstring& text)

@@ -5,7 +5,9 @@
 // PROCESS_QUERY_INFORMATION and loops, asking for the exit code and handling every pending
 // message, with no pause, until the code is no longer STILL_ACTIVE (259); then it appends the
 // completion line to c:\InstallationLog.txt through the tool's writer and shows the tool's
-// success box, titled with the window's caption as it reads it then. Not part of the product.
+// success box, titled with the window's caption as it reads it then. It carries the tool's
+// manifest and loads the common controls at its start as the tool does: a box with visual styles
+// takes a few milliseconds longer to come up than one without. Not part of the product.
 #include "bench/window_classes.h"
 #include "commands/install_plan.h"
 #include "logging/installation_log.h"
@@ -15,6 +17,7 @@
 #include "platform/error.h"
 #include "platform/folders.h"
 #include "platform/process.h"
+#include "platform/safe_start.h"
 #include "tests/support/texts.h"
 #include "window/layout.h"
 
@@ -89,6 +92,11 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
+    try {
+        platform::initCommonControls();
+    } catch (const platform::Error&) {
+        return 1;
+    }
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = windowProcedure;
