@@ -53,21 +53,19 @@ Running::Running(const std::wstring& program, const wchar_t* windowClass)
     static int started = 0;
     const std::string token = "bench-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++started) +
                               "-" + std::to_string(static_cast<long long>(now() * 1e6));
-    std::wstring commandLine = L"\"" + program + L"\" " + std::wstring(token.begin(), token.end());
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     const double began = now();
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folderOf(program).c_str(), &startup, &process_)) {
+    process_ = testing_support::StartedProcess(program, std::wstring(token.begin(), token.end()), folderOf(program),
+                                               desktopName);
+    if (!process_.started()) {
         fail("cannot start " + utf8(program));
     }
     try {
         // The program first waits for input once it has shown and painted its window; looking
         // for the window only then keeps the driver from competing with it for the wineserver.
-        WaitForInputIdle(process_.hProcess, 30000);
+        WaitForInputIdle(process_.handle(), 30000);
         const bool up = waitUntil(
             [&] {
-                window = testing_support::topWindowOf(process_.dwProcessId, windowClass);
+                window = testing_support::topWindowOf(process_.id(), windowClass);
                 return window != nullptr && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr) != 0;
             },
             30);
@@ -81,9 +79,7 @@ Running::Running(const std::wstring& program, const wchar_t* windowClass)
         }
         startupProcessorSeconds = processorSeconds(unixPid);
     } catch (...) {
-        TerminateProcess(process_.hProcess, 1);
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
+        process_.terminate();
         throw;
     }
 }
@@ -93,12 +89,10 @@ Running::~Running()
     if (window != nullptr) {
         PostMessageW(window, WM_CLOSE, 0, 0);
     }
-    if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0) {
-        TerminateProcess(process_.hProcess, 1);
-        WaitForSingleObject(process_.hProcess, 10000);
+    if (!process_.endsWithin(std::chrono::seconds(10))) {
+        process_.terminate();
+        process_.endsWithin(std::chrono::seconds(10));
     }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
 }
 
 void Running::clickInstall() const
@@ -108,7 +102,7 @@ void Running::clickInstall() const
 
 HWND Running::visibleBox() const
 {
-    return testing_support::topWindowOf(process_.dwProcessId, L"#32770");
+    return testing_support::topWindowOf(process_.id(), L"#32770");
 }
 
 void Running::answerSuccessBox(HWND box) const
@@ -123,14 +117,19 @@ void Running::answerSuccessBox(HWND box) const
     }
 }
 
+void Running::answerNextSuccessBox() const
+{
+    HWND box = nullptr;
+    if (!waitUntil([&] { return (box = visibleBox()) != nullptr; }, 60)) {
+        fail("no message box after an install");
+    }
+    answerSuccessBox(box);
+}
+
 void installWithoutWatching(const Running& running)
 {
     running.clickInstall();
-    HWND box = nullptr;
-    if (!waitUntil([&] { return (box = running.visibleBox()) != nullptr; }, 60)) {
-        fail("no message box after an install");
-    }
-    running.answerSuccessBox(box);
+    running.answerNextSuccessBox();
 }
 
 ScriptEvents::ScriptEvents(const std::wstring& name)

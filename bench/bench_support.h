@@ -1,5 +1,6 @@
 #pragma once
 #include "tests/support/process_usage.h"
+#include "tests/support/started_process.h"
 
 #include <windows.h>
 
@@ -12,11 +13,13 @@
 namespace bench {
 
 struct Settings {
-    int waitRuns;       // watched installs of each program of the first pair
-    int scriptSeconds;  // how long each watched script runs before the round trips
-    int pingsPerRun;    // WM_NULL round trips after that, 10 ms apart
-    int startRuns;      // starts of each program of the second pair
-    int installs;       // installs in one session of the tool, for the handle count
+    int waitRuns;            // watched installs of each program of the first pair
+    int scriptSeconds;       // how long each watched script runs before the round trips
+    int pingsPerRun;         // WM_NULL round trips after that, 10 ms apart
+    int completionRuns;      // runs that time the script's end to the box
+    int completionInstalls;  // installs of each program of the first pair in each of those runs
+    int startRuns;           // starts of each program of the second pair
+    int installs;            // installs in one session of the tool, for the handle count
 };
 
 inline constexpr wchar_t benchFolder[] = L"C:\\norvasquel bench";
@@ -35,6 +38,8 @@ bool waitUntil(const std::function<bool()>& done, double timeoutSeconds);
 // User and system time of every thread of the process, in seconds.
 double processorSeconds(unsigned long unixPid);
 unsigned long wineserverPid();
+// Linux's load average over 1, 5 and 15 minutes, as /proc/loadavg gives it.
+std::string loadAverage();
 using Memory = testing_support::LinuxMemory;
 Memory memoryOf(unsigned long unixPid);
 // Waits until the wineserver has been idle for a second, at most 30 s: one that has just
@@ -51,14 +56,16 @@ public:
     Running(const Running&) = delete;
     Running& operator=(const Running&) = delete;
 
-    DWORD id() const { return process_.dwProcessId; }
-    HANDLE handle() const { return process_.hProcess; }
+    DWORD id() const { return process_.id(); }
+    HANDLE handle() const { return process_.handle(); }
     // Clicks the install button, as a mouse click would, without waiting for it to be handled.
     void clickInstall() const;
     HWND visibleBox() const;
     // Checks that the box says the install succeeded, presses OK and waits until the window
     // takes clicks again.
     void answerSuccessBox(HWND box) const;
+    // The same for the next box, waited for.
+    void answerNextSuccessBox() const;
 
     HWND window = nullptr;
     double startupSeconds = 0;
@@ -66,7 +73,7 @@ public:
     unsigned long unixPid = 0;
 
 private:
-    PROCESS_INFORMATION process_{};
+    testing_support::StartedProcess process_;
 };
 
 // Installs once and answers the box, without measuring.

@@ -1,16 +1,16 @@
 // benchmark_driver [--quick]
 // The benchmark that tools/benchmark.sh runs under Wine. It drives each program from outside,
 // through its windows, as a person would, and measures:
-//   - against the polling reference (busy_wait_reference.exe, the first design's wait): the
-//     processor time that the program and the wineserver use while a setup script runs, how
-//     fast the program's window answers WM_NULL during that wait, and how long after the
-//     script's end the success box is on screen;
+//   - against the polling reference (busy_wait_reference.exe, the first design's wait, log line
+//     and box): the processor time that the program and the wineserver use while a setup script
+//     runs, how fast the program's window answers WM_NULL during that wait, and, in three runs,
+//     how long after the script's end the success box is on screen;
 //   - against the least a window costs (minimal_window.exe): how long the window takes to come
 //     up, the executable's size and the memory in use once the window is up;
 //   - the tool's handle count before and after many installs.
 // The programs of each pair take turns. The figures go to standard output as Markdown tables,
 // with their targets and ratios; the exit code is 1 if a figure could not be measured, never
-// because a target was missed. --quick measures once and briefly (ctest's BenchmarkSmoke).
+// because a target was missed. --quick measures briefly (ctest's BenchmarkSmoke).
 //
 // The watched setup script ends with release_waiter.exe, which ends the moment the driver sets
 // an event.
@@ -27,12 +27,23 @@ using namespace bench;
 
 namespace {
 
-constexpr Settings fullSettings{5, 5, 100, 30, 300};
-constexpr Settings quickSettings{1, 1, 20, 2, 20};
+constexpr Settings fullSettings{5, 5, 100, 3, 20, 30, 300};
+constexpr Settings quickSettings{1, 1, 20, 3, 1, 2, 20};
 
 void writeScript(const std::wstring& program, const std::wstring& text)
 {
     testing_support::writeScript(folderOf(program), 32, text);
+}
+
+// Clicks install and waits until the script's last step runs and waits for its release.
+void startWatchedInstall(const Running& running, const ScriptEvents& events)
+{
+    ResetEvent(events.started);
+    ResetEvent(events.release);
+    running.clickInstall();
+    if (WaitForSingleObject(events.started, 30000) != WAIT_OBJECT_0) {
+        fail("the setup script did not start");
+    }
 }
 
 int benchmark(const Settings& settings)
@@ -59,7 +70,6 @@ int benchmark(const Settings& settings)
 
     WaitCost toolWaitCost, referenceWaitCost;
     RoundTrips toolTrips, referenceTrips;
-    Completion toolCompletion, referenceCompletion;
     for (int run = 0; run < settings.waitRuns; ++run) {
         progress("Waiting for scripts, run " + std::to_string(run + 1) + " of " + std::to_string(settings.waitRuns));
         for (int turn = 0; turn < 2; ++turn) {
@@ -69,15 +79,27 @@ int benchmark(const Settings& settings)
             if (toolsTurn) {
                 toolWaitCost.measureIdle(settings, serverPid);
             }
-            ResetEvent(events.started);
-            ResetEvent(events.release);
-            running.clickInstall();
-            if (WaitForSingleObject(events.started, 30000) != WAIT_OBJECT_0) {
-                fail("the setup script did not start");
-            }
+            startWatchedInstall(running, events);
             (toolsTurn ? toolWaitCost : referenceWaitCost).measure(running, settings, serverPid);
             (toolsTurn ? toolTrips : referenceTrips).measure(running, settings);
-            (toolsTurn ? toolCompletion : referenceCompletion).measure(running, events);
+            SetEvent(events.release);
+            running.answerNextSuccessBox();
+        }
+    }
+
+    std::vector<Completion> completions(static_cast<size_t>(settings.completionRuns));
+    for (size_t run = 0; run < completions.size(); ++run) {
+        progress("From the script's end to the box, run " + std::to_string(run + 1) + " of " +
+                 std::to_string(completions.size()));
+        completions[run].load = loadAverage();
+        for (int install = 0; install < settings.completionInstalls; ++install) {
+            for (int turn = 0; turn < 2; ++turn) {
+                const bool toolsTurn = (install + turn) % 2 == 0;
+                const Running running(toolsTurn ? tool : reference,
+                                      toolsTurn ? Form1::className : pollingReferenceClass);
+                startWatchedInstall(running, events);
+                completions[run].measure(running, events, toolsTurn);
+            }
         }
     }
 
@@ -101,14 +123,18 @@ int benchmark(const Settings& settings)
     progress("Done");
 
     std::printf("Medians, with the lowest and highest in brackets, of %d installs of each program (a script "
-                "that runs %d s, then %d WM_NULL round trips, then ends) and of %d starts of each program; the "
-                "programs of a pair take turns.\n\n",
-                settings.waitRuns, settings.scriptSeconds, settings.pingsPerRun, settings.startRuns);
+                "that runs %d s, then %d WM_NULL round trips, then ends), of %d runs of %d installs of each "
+                "program (the first install of a fresh session, with a script that ends when released) and of %d "
+                "starts of each program; the programs of a pair take turns.\n\n",
+                settings.waitRuns, settings.scriptSeconds, settings.pingsPerRun, settings.completionRuns,
+                settings.completionInstalls, settings.startRuns);
     std::printf("| While a setup script runs | NorvasquelSetup | Polling reference | Tool / reference | Target | Met |\n");
     std::printf("|---|---|---|---|---|---|\n");
     printWaitCost(toolWaitCost, referenceWaitCost, settings);
     printRoundTrips(toolTrips, referenceTrips);
-    printCompletion(toolCompletion, referenceCompletion);
+    printCompletion(completions);
+    std::printf("\n");
+    printCompletionRuns(completions);
 
     std::printf("\n| Start-up and footprint | NorvasquelSetup | Minimal window | Tool / minimal | Target | Met |\n");
     std::printf("|---|---|---|---|---|---|\n");
@@ -125,7 +151,7 @@ int benchmark(const Settings& settings)
 
     std::vector<Check> checks;
     for (auto&& part : {checksOf(toolWaitCost, referenceWaitCost), checksOf(toolTrips, referenceTrips),
-                        checksOf(toolCompletion, referenceCompletion), checksOf(toolStartUp, minimalStartUp),
+                        checksOf(completions), checksOf(toolStartUp, minimalStartUp),
                         checksOf(toolFootprint, minimalFootprint), checksOf(handles)}) {
         checks.insert(checks.end(), part.begin(), part.end());
     }

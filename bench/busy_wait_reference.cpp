@@ -1,20 +1,36 @@
 // busy_wait_reference: the polling reference, the first design's wait kept as a yardstick.
 // Its window has the tool's caption and an install button with the tool's text and id. The
 // button starts Components\Is32BitNorvasquel.bat beside the program through cmd.exe, exactly as
-// the tool does, and then waits as first designed: it opens the process by its id with
+// the tool does, and then does what the first design did: it opens the process by its id with
 // PROCESS_QUERY_INFORMATION and loops, asking for the exit code and handling every pending
-// message, with no pause, until the code is no longer STILL_ACTIVE (259). Then it shows the
-// tool's success box. Not part of the product.
+// message, with no pause, until the code is no longer STILL_ACTIVE (259); then it appends the
+// completion line to c:\InstallationLog.txt through the tool's writer and shows the tool's
+// success box, titled with the window's caption as it reads it then. It carries the tool's
+// manifest and loads the common controls at its start as the tool does: a box with visual styles
+// takes a few milliseconds longer to come up than one without. Not part of the product.
 #include "bench/window_classes.h"
 #include "commands/install_plan.h"
+#include "logging/installation_log.h"
+#include "logging/log_line.h"
+#include "logging/text_file_writer.h"
+#include "platform/clock.h"
 #include "platform/error.h"
 #include "platform/folders.h"
 #include "platform/process.h"
+#include "platform/safe_start.h"
+#include "tests/support/texts.h"
 #include "window/layout.h"
 
 #include <windows.h>
 
 namespace {
+
+std::wstring captionOf(HWND window)
+{
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
 
 void install(HWND window)
 {
@@ -25,6 +41,7 @@ void install(HWND window)
                                                     commands::interpreterCommandLine(script), folder,
                                                     SW_SHOWNORMAL)
                                  .id;
+    const std::wstring description = commands::processDescription(testing_support::option32Caption);
     const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, id);
     DWORD exitCode = STILL_ACTIVE;
     for (;;) {
@@ -39,7 +56,13 @@ void install(HWND window)
         }
     }
     CloseHandle(process);
-    MessageBoxW(window, L"تمت عملية التثبيت بنجاح..", layout::caption, MB_OK | MB_ICONINFORMATION);
+
+    const std::wstring time =
+        logging::formatLogTime(platform::localNow(), platform::dateSeparator(), platform::timeSeparator());
+    std::wstring logFolder = logging::installationLogFolder;
+    std::wstring logName = logging::installationLogName;
+    logging::writeFileData(logging::completionLine(description, time), L"Append", logFolder, logName);
+    MessageBoxW(window, testing_support::successText, captionOf(window).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -50,7 +73,8 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
             try {
                 install(window);
             } catch (const platform::Error& error) {
-                MessageBoxW(window, error.description().c_str(), layout::caption, MB_OK | MB_ICONERROR);
+                MessageBoxW(window, error.description().c_str(), testing_support::windowCaption,
+                            MB_OK | MB_ICONERROR);
             }
             return 0;
         }
@@ -68,6 +92,11 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
+    try {
+        platform::initCommonControls();
+    } catch (const platform::Error&) {
+        return 1;
+    }
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = windowProcedure;
@@ -78,12 +107,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     if (RegisterClassExW(&windowClass) == 0) {
         return 1;
     }
-    const HWND window = CreateWindowExW(0, bench::pollingReferenceClass, layout::caption, WS_OVERLAPPEDWINDOW,
-                                        CW_USEDEFAULT, CW_USEDEFAULT, 400, 200, nullptr, nullptr, instance,
-                                        nullptr);
+    const HWND window = CreateWindowExW(0, bench::pollingReferenceClass, testing_support::windowCaption,
+                                        WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 400, 200, nullptr,
+                                        nullptr, instance, nullptr);
     if (window == nullptr ||
-        CreateWindowExW(0, L"BUTTON", L"تحميل", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 270, 110, 105,
-                        33, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::installButtonId)), instance,
+        CreateWindowExW(0, L"BUTTON", testing_support::installCaption,
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 270, 110, 105, 33, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::installButtonId)), instance,
                         nullptr) == nullptr) {
         return 1;
     }

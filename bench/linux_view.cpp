@@ -2,6 +2,8 @@
 
 #include "tests/support/files.h"
 
+#include <sstream>
+
 using testing_support::readBytes;
 
 namespace bench {
@@ -52,6 +54,16 @@ unsigned long wineserverPid()
         fail("Z:\\proc\\self is not the wineserver; is this Wine?");
     }
     return std::stoul(stat);
+}
+
+std::string loadAverage()
+{
+    std::istringstream fields(readBytes(L"Z:\\proc\\loadavg"));
+    std::string one, five, fifteen;
+    if (!(fields >> one >> five >> fifteen)) {
+        fail("cannot read /proc/loadavg");
+    }
+    return one + " " + five + " " + fifteen;
 }
 
 Memory memoryOf(unsigned long unixPid)

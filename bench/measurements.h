@@ -32,17 +32,23 @@ struct RoundTrips {
 void printRoundTrips(const RoundTrips& tool, const RoundTrips& reference);
 std::vector<Check> checksOf(const RoundTrips& tool, const RoundTrips& reference);
 
-// From the script's end to the success box on screen. The driver holds the script's cmd.exe,
-// releases the script's last step and takes the time cmd.exe ends, then looks for the box
-// every millisecond and answers it.
+// From the script's end to the success box on screen, in the first install of a fresh session
+// of the program, as a user installs. The driver holds the script's cmd.exe, releases the
+// script's last step and takes the time cmd.exe ends, then looks for the box every millisecond
+// and answers it. Several runs, each with the load average as it began.
 struct Completion {
+    std::string load;
+    std::vector<double> toolMs;
+    std::vector<double> referenceMs;
     std::vector<double> releaseToEndMs;  // the script's own reaction, not the program's
-    std::vector<double> endToBoxMs;
 
-    void measure(const Running& running, const ScriptEvents& events);
+    // One install, already started, of the tool or of the reference.
+    void measure(const Running& running, const ScriptEvents& events, bool tool);
 };
-void printCompletion(const Completion& tool, const Completion& reference);
-std::vector<Check> checksOf(const Completion& tool, const Completion& reference);
+void printCompletion(const std::vector<Completion>& runs);
+// A table of the runs: each one's medians and ratio.
+void printCompletionRuns(const std::vector<Completion>& runs);
+std::vector<Check> checksOf(const std::vector<Completion>& runs);
 
 // From starting the program to its window shown and answering, and the processor time it took.
 struct StartUp {

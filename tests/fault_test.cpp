@@ -1,7 +1,7 @@
-#include "platform/error.h"
 #include "tests/failing_allocator.h"
 #include "tests/support/install_fixture.h"
 #include "tests/support/process_usage.h"
+#include "tests/support/started_process.h"
 
 #include <windows.h>
 #include <winioctl.h>
@@ -43,11 +43,6 @@ protected:
         returned = true;
         person.join();
         return texts;
-    }
-
-    static std::wstring errorText(unsigned long number)
-    {
-        return platform::systemDescription(number) + errorSource;
     }
 };
 
@@ -216,24 +211,14 @@ TEST_F(Faults, ExistingBytesWithoutAFinalLineBreakStayAsTheyAre)
 
 TEST_F(Faults, TwoProgramsAppendingAtOnceLoseAndTearNoLine)
 {
-    const std::wstring helper = ownFolder() + L"\\append_lines.exe";
-    std::vector<PROCESS_INFORMATION> writers;
+    std::vector<StartedProcess> writers;
     for (const wchar_t* tag : {L"A", L"B"}) {
-        std::wstring commandLine = quoted(helper) + L" " + tag + L" 500";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION started{};
-        ASSERT_TRUE(CreateProcessW(helper.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &startup, &started));
-        writers.push_back(started);
+        writers.emplace_back(ownFolder() + L"\\append_lines.exe", tag + std::wstring(L" 500"));
+        ASSERT_TRUE(writers.back().started());
     }
-    for (const PROCESS_INFORMATION& writer : writers) {
-        EXPECT_EQ(WaitForSingleObject(writer.hProcess, 120000), WAIT_OBJECT_0);
-        DWORD code = 1;
-        GetExitCodeProcess(writer.hProcess, &code);
-        EXPECT_EQ(code, 0u);
-        CloseHandle(writer.hProcess);
-        CloseHandle(writer.hThread);
+    for (const StartedProcess& writer : writers) {
+        EXPECT_TRUE(writer.endsWithin(120s));
+        EXPECT_EQ(writer.exitCode(), 0u);
     }
     std::map<std::string, int> nextNumber{{"A", 0}, {"B", 0}};
     size_t count = 0;
@@ -348,9 +333,7 @@ TEST_F(Faults, ClosingTheWindowDuringTwoNestedWaitsStillLogsBoth)
         PostMessageW(control(layout::installButtonId), BM_CLICK, 0, 0);
         waitForFile(marker(L"ran64"));
         PostMessageW(form.handle(), WM_CLOSE, 0, 0);
-        for (int tries = 0; tries < 250 && IsWindow(form.handle()); ++tries) {
-            std::this_thread::sleep_for(20ms);
-        }
+        waitForWindowToClose(form.handle());
         writeBytes(marker(L"release32"), "");
         writeBytes(marker(L"release64"), "");
         while (answered < 2 && answerNextBox(GetCurrentProcessId(), 30s)) {

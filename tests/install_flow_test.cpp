@@ -1,4 +1,3 @@
-#include "platform/error.h"
 #include "platform/message_box.h"
 #include "tests/support/install_fixture.h"
 
@@ -43,7 +42,7 @@ TEST_F(InstallFlow, MissingScriptIsReportedWithTheSystemsDescriptionAndNothingIs
     auto boxes = clickAndAnswer(0, 1);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, platform::programTitle);
-    EXPECT_EQ(boxes[0].text, platform::systemDescription(ERROR_FILE_NOT_FOUND) + errorSource);
+    EXPECT_EQ(boxes[0].text, errorText(ERROR_FILE_NOT_FOUND));
     EXPECT_FALSE(boxes[0].hasIcon);
     EXPECT_EQ(boxes[0].buttons, 1);
     EXPECT_FALSE(exists(logPath));
@@ -52,7 +51,7 @@ TEST_F(InstallFlow, MissingScriptIsReportedWithTheSystemsDescriptionAndNothingIs
     RemoveDirectoryW(components.c_str());
     boxes = clickAndAnswer(0, 1);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, platform::systemDescription(ERROR_PATH_NOT_FOUND) + errorSource);
+    EXPECT_EQ(boxes[0].text, errorText(ERROR_PATH_NOT_FOUND));
     EXPECT_EQ(form.setupProcessId, 0);
 }
 
@@ -84,7 +83,7 @@ TEST_F(InstallFlow, UnwritableLogGivesTheErrorBoxInsteadOfTheSuccessBox)
         }
     });
     ASSERT_EQ(boxes.size(), 1u) << "only the error box may come";
-    EXPECT_EQ(boxes[0].text, platform::systemDescription(ERROR_ACCESS_DENIED) + errorSource);
+    EXPECT_EQ(boxes[0].text, errorText(ERROR_ACCESS_DENIED));
     EXPECT_TRUE(exists(marker(L"ran32")));
     EXPECT_EQ(readBytes(logPath), "old line\r\n");
 }
@@ -161,9 +160,7 @@ TEST_F(InstallFlow, ClosingTheWindowDuringAWaitStillLogsAndReports)
     clickWhile(0, [&] {
         waitForFile(marker(L"ran32"));
         PostMessageW(control(layout::exitButtonId), BM_CLICK, 0, 0);
-        for (int tries = 0; tries < 250 && IsWindow(form.handle()); ++tries) {
-            std::this_thread::sleep_for(20ms);
-        }
+        waitForWindowToClose(form.handle());
         closedBeforeScriptEnded = !exists(logPath);
         writeBytes(marker(L"release32"), "");
         box = answerNextBox(GetCurrentProcessId(), 30s);

@@ -10,8 +10,8 @@ TEST(InstallPlan, ChoosesTheScriptAndDescriptionByTheMarkedOption)
     EXPECT_EQ(scriptFor(true), L"Components\\Is32BitNorvasquel.bat");
     EXPECT_EQ(scriptFor(false), L"Components\\Is64BitNorvasquel.bat");
     // The prefix ends in lam with no blank, so it joins the caption's first word.
-    EXPECT_EQ(processDescription(L"نظام تشغيل 64 بت"), testing_support::description64);
-    EXPECT_EQ(std::wstring(L"تنزيل ملفات ل").size(), 13u);
+    EXPECT_EQ(processDescription(testing_support::option64Caption), testing_support::description64);
+    EXPECT_EQ(std::wstring_view(testing_support::descriptionPrefix).size(), 13u);
 }
 
 TEST(InstallPlan, QuotesTheScriptPathForTheInterpreter)

@@ -1,6 +1,7 @@
 #include "logging/text_file_writer.h"
 #include "platform/error.h"
 #include "tests/support/files.h"
+#include "tests/support/texts.h"
 
 #include <windows.h>
 
@@ -113,7 +114,7 @@ TEST_F(TextFileWriter, StoresTextInTheAnsiCodePage)
     if (const char* expected = std::getenv("EXPECTED_ANSI_CODE_PAGE")) {
         ASSERT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
     }
-    const std::wstring arabic = L"تنزيل ملفات ل";
+    const std::wstring arabic = descriptionPrefix;
     write(arabic, L"Append");
     EXPECT_EQ(readBytes(path()), ansi(arabic));
     if (GetACP() == 1256) {

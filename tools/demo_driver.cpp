@@ -49,17 +49,13 @@ int wmain(int argc, wchar_t** argv)
     folder = argv[2];
     const bool install = argc < 4 || std::wstring(argv[3]) != L"look";
 
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\"";
-    if (!CreateProcessW(argv[1], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
-        return fail(L"could not start " + std::wstring(argv[1]) + L", error " + std::to_wstring(GetLastError()));
+    const StartedProcess process(argv[1]);
+    if (!process.started()) {
+        return fail(L"could not start " + std::wstring(argv[1]) + L", error " + std::to_wstring(process.startError()));
     }
     const HWND window = waitForTopWindow(process, windowCaption);
     if (window == nullptr) {
-        return fail(L"the tool showed no window captioned " + windowCaption);
+        return fail(L"the tool showed no window captioned " + std::wstring(windowCaption));
     }
     RECT frame{};
     GetWindowRect(window, &frame);
@@ -78,12 +74,12 @@ int wmain(int argc, wchar_t** argv)
     if (install) {
         const HWND installButton = childOf(window, L"Button", installCaption);
         if (installButton == nullptr) {
-            return fail(L"no button " + installCaption);
+            return fail(L"no button " + std::wstring(installCaption));
         }
         PostMessageW(installButton, BM_CLICK, 0, 0);
-        const auto box = answerNextBox(process.dwProcessId, std::chrono::minutes(1));
+        const auto box = answerNextBox(process.id(), std::chrono::minutes(1));
         if (!box) {
-            return fail(L"no message box after pressing " + installCaption);
+            return fail(L"no message box after pressing " + std::wstring(installCaption));
         }
         report += L"title=" + box->title + L"\ntext=" + box->text + L"\n";
     }
@@ -91,17 +87,13 @@ int wmain(int argc, wchar_t** argv)
 
     const HWND exitButton = childOf(window, L"Button", exitCaption);
     if (exitButton == nullptr) {
-        return fail(L"no button " + exitCaption);
+        return fail(L"no button " + std::wstring(exitCaption));
     }
     PostMessageW(exitButton, BM_CLICK, 0, 0);
-    if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) {
-        TerminateProcess(process.hProcess, 1);
-        return fail(L"the tool did not close after pressing " + exitCaption);
+    if (!process.endsWithin(std::chrono::seconds(30))) {
+        process.terminate();
+        return fail(L"the tool did not close after pressing " + std::wstring(exitCaption));
     }
-    DWORD exitCode = 0;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    writeFile(L"report.txt", report + L"exit=" + std::to_wstring(exitCode) + L"\n");
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    writeFile(L"report.txt", report + L"exit=" + std::to_wstring(process.exitCode()) + L"\n");
     return 0;
 }

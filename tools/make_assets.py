@@ -173,44 +173,44 @@ def dib_header(width, height, bpp, image_size, colours_used=0):
                        image_size, 0, 0, colours_used, 0)
 
 
+def icon_image(c, bpp, pixel, palette=b"", colours_used=0):
+    """One image of the icon: its bytes per pixel from pixel(r, g, b, a),
+    bottom-up, then the AND mask from the alpha."""
+    pixels = bytearray()
+    alphas = []
+    for y in bottom_up_rows(ICON_SIZE):
+        row_alpha = []
+        for x in range(ICON_SIZE):
+            r, g, b, a = c.rgba8(x, y)
+            pixels += pixel(r, g, b, a)
+            row_alpha.append(a)
+        alphas.append(row_alpha)
+    mask = and_mask(alphas)
+    header = dib_header(ICON_SIZE, ICON_SIZE * 2, bpp, len(pixels) + len(mask),
+                        colours_used)
+    return header + palette + bytes(pixels) + mask
+
+
 def icon_image_8bit(c):
     # The drawing is grey, so a 256-step grey ramp is the best possible
     # palette for it: quantizing loses only the anti-aliased edge alpha.
     palette = b"".join(struct.pack("<BBBB", i, i, i, 0) for i in range(256))
-    pixels = bytearray()
-    alphas = []
-    for y in bottom_up_rows(ICON_SIZE):
-        row_alpha = []
-        for x in range(ICON_SIZE):
-            r, g, b, a = c.rgba8(x, y)
-            grey = int(round(0.299 * r + 0.587 * g + 0.114 * b))
-            # Transparent pixels are black in the XOR image so that the
-            # AND-then-XOR display rule leaves the background untouched.
-            pixels.append(grey if a >= 128 else 0)
-            row_alpha.append(a)
-        alphas.append(row_alpha)
-    mask = and_mask(alphas)
-    header = dib_header(ICON_SIZE, ICON_SIZE * 2, 8, len(pixels) + len(mask), 256)
-    return header + palette + bytes(pixels) + mask
+
+    def grey(r, g, b, a):
+        # Transparent pixels are black in the XOR image so that the
+        # AND-then-XOR display rule leaves the background untouched.
+        return bytes((int(round(0.299 * r + 0.587 * g + 0.114 * b)) if a >= 128 else 0,))
+
+    return icon_image(c, 8, grey, palette, 256)
 
 
 def icon_image_32bit(c):
-    pixels = bytearray()
-    alphas = []
-    for y in bottom_up_rows(ICON_SIZE):
-        row_alpha = []
-        for x in range(ICON_SIZE):
-            r, g, b, a = c.rgba8(x, y)
-            if a == 0:
-                r = g = b = 0
-            pixels += bytes((b, g, r, a))
-            row_alpha.append(a)
-        alphas.append(row_alpha)
     # The alpha channel is what Windows uses; the mask agrees with it for
     # code that still looks at the mask.
-    mask = and_mask(alphas)
-    header = dib_header(ICON_SIZE, ICON_SIZE * 2, 32, len(pixels) + len(mask))
-    return header + bytes(pixels) + mask
+    def bgra(r, g, b, a):
+        return bytes((b, g, r, a)) if a else bytes(4)
+
+    return icon_image(c, 32, bgra)
 
 
 def make_icon():

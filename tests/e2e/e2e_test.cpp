@@ -1,6 +1,5 @@
 // Starts the built program in folders of its own on drive C and drives it from outside,
 // through its windows only, as a person would.
-#include "platform/error.h"
 #include "tests/support/files.h"
 #include "tests/support/message_boxes.h"
 #include "tests/e2e/display.h"
@@ -17,7 +16,6 @@ using namespace testing_support;
 using namespace std::chrono_literals;
 
 namespace {
-
 
 std::wstring testName()
 {
@@ -60,7 +58,7 @@ TEST(E2e, ControlsStylesFocusAndTabOrderFollowTheLayoutAt96Dpi)
     const DWORD formExStyle = GetWindowLongW(tool.window, GWL_EXSTYLE);
     EXPECT_TRUE(formExStyle & WS_EX_RTLREADING) << "the window reads right to left";
     EXPECT_FALSE(formExStyle & WS_EX_LAYOUTRTL) << "without mirroring its layout";
-    EXPECT_EQ(textOf(tool.window), expected::title);
+    EXPECT_EQ(textOf(tool.window), windowCaption);
 
     const int stripEdge = expected::image1.box.right;
     for (const expected::Control& item : expected::controls) {
@@ -117,7 +115,7 @@ TEST(E2e, ControlsStylesFocusAndTabOrderFollowTheLayoutAt96Dpi)
     EXPECT_FALSE(isChecked(option64));
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
-    ASSERT_TRUE(GetGUIThreadInfo(tool.process.dwThreadId, &thread));
+    ASSERT_TRUE(GetGUIThreadInfo(tool.process.threadId(), &thread));
     EXPECT_EQ(thread.hwndFocus, exitButton) << "the focus starts on the exit button";
     std::vector<HWND> tabStops;
     for (HWND control : childrenOf(tool.window)) {
@@ -158,9 +156,9 @@ TEST(E2e, EachOptionRunsItsScriptLogsOneLineAndReportsSuccess)
     const HWND install = tool.child(L"Button", expected::install.caption);
     ASSERT_NE(install, nullptr);
     click(install);
-    auto box = answerNextBox(tool.process.dwProcessId, 30s);
+    auto box = answerNextBox(tool.process.id(), 30s);
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, expected::title);
+    EXPECT_EQ(box->title, windowCaption);
     EXPECT_EQ(box->text, successText);
     EXPECT_TRUE(exists(tool.marker(L"ran32")));
     EXPECT_FALSE(exists(tool.marker(L"ran64")));
@@ -168,7 +166,7 @@ TEST(E2e, EachOptionRunsItsScriptLogsOneLineAndReportsSuccess)
 
     click(tool.child(L"Button", expected::option64.caption));
     click(install);
-    box = answerNextBox(tool.process.dwProcessId, 30s);
+    box = answerNextBox(tool.process.id(), 30s);
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, successText);
     EXPECT_TRUE(isChecked(tool.child(L"Button", expected::option64.caption)));
@@ -182,11 +180,11 @@ TEST(E2e, MissingScriptGivesTheSystemsErrorAndNoLog)
     RunningTool tool(testName());
     tool.start();
     click(tool.child(L"Button", expected::install.caption));
-    const auto box = answerNextBox(tool.process.dwProcessId, 30s);
+    const auto box = answerNextBox(tool.process.id(), 30s);
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->text, platform::systemDescription(ERROR_FILE_NOT_FOUND) + errorSource);
+    EXPECT_EQ(box->text, errorText(ERROR_FILE_NOT_FOUND));
     EXPECT_FALSE(exists(logPath));
-    EXPECT_FALSE(tool.endsWithin(0ms)) << "the program goes on after the error";
+    EXPECT_FALSE(tool.process.endsWithin(0ms)) << "the program goes on after the error";
 }
 
 TEST(E2e, InstallDuringAWaitFinishesFirstAndTheWindowStaysResponsive)
@@ -202,14 +200,14 @@ TEST(E2e, InstallDuringAWaitFinishesFirstAndTheWindowStaysResponsive)
     click(tool.child(L"Button", expected::option64.caption));
     click(install);
     bool onlyInnerLine = false;
-    auto box = answerNextBox(tool.process.dwProcessId, 30s,
+    auto box = answerNextBox(tool.process.id(), 30s,
                              [&](const SeenBox&) { onlyInnerLine = logHasLinesEndingWith(1, description64); });
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, successText);
     EXPECT_TRUE(onlyInnerLine) << "the nested install reports before the outer one logs";
 
     writeBytes(tool.marker(L"release32"), "");
-    box = answerNextBox(tool.process.dwProcessId, 30s);
+    box = answerNextBox(tool.process.id(), 30s);
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, successText);
     EXPECT_TRUE(logHasLinesEndingWith(2, description32)) << readBytes(logPath);
@@ -225,8 +223,8 @@ TEST(E2e, ExitButtonAndCloseBoxEndTheProgramWithoutABox)
         } else {
             PostMessageW(tool.window, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
-        ASSERT_TRUE(tool.endsWithin(10s)) << byButton << ": a box would keep the program running";
-        EXPECT_EQ(tool.exitCode(), 0u);
+        ASSERT_TRUE(tool.process.endsWithin(10s)) << byButton << ": a box would keep the program running";
+        EXPECT_EQ(tool.process.exitCode(), 0u);
         EXPECT_FALSE(exists(logPath));
     }
 }
@@ -239,21 +237,18 @@ TEST(E2e, ClosingDuringAWaitLetsTheScriptFinishLogAndReport)
     click(tool.child(L"Button", expected::install.caption));
     ASSERT_TRUE(waitForFile(tool.marker(L"ran32")));
     PostMessageW(tool.window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    for (int tries = 0; tries < 250 && IsWindow(tool.window); ++tries) {
-        std::this_thread::sleep_for(20ms);
-    }
-    EXPECT_FALSE(IsWindow(tool.window));
-    EXPECT_FALSE(tool.endsWithin(0ms));
+    EXPECT_TRUE(waitForWindowToClose(tool.window));
+    EXPECT_FALSE(tool.process.endsWithin(0ms));
     EXPECT_FALSE(exists(logPath));
 
     writeBytes(tool.marker(L"release32"), "");
-    const auto box = answerNextBox(tool.process.dwProcessId, 30s);
+    const auto box = answerNextBox(tool.process.id(), 30s);
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, expected::title);
+    EXPECT_EQ(box->title, windowCaption);
     EXPECT_EQ(box->text, successText);
     EXPECT_TRUE(logHasLinesEndingWith(1, description32));
-    ASSERT_TRUE(tool.endsWithin(10s));
-    EXPECT_EQ(tool.exitCode(), 0u);
+    ASSERT_TRUE(tool.process.endsWithin(10s));
+    EXPECT_EQ(tool.process.exitCode(), 0u);
 }
 
 TEST(E2e, ClosingDuringTwoNestedWaitsLogsBothAndThenEnds)
@@ -268,22 +263,19 @@ TEST(E2e, ClosingDuringTwoNestedWaitsLogsBothAndThenEnds)
     click(tool.child(L"Button", expected::install.caption));
     ASSERT_TRUE(waitForFile(tool.marker(L"ran64")));
     click(tool.child(L"Button", expected::exitButton.caption));
-    for (int tries = 0; tries < 250 && IsWindow(tool.window); ++tries) {
-        std::this_thread::sleep_for(20ms);
-    }
-    EXPECT_FALSE(IsWindow(tool.window));
+    EXPECT_TRUE(waitForWindowToClose(tool.window));
 
     writeBytes(tool.marker(L"release32"), "");
     writeBytes(tool.marker(L"release64"), "");
     for (int box = 0; box < 2; ++box) {
-        EXPECT_TRUE(answerNextBox(tool.process.dwProcessId, 30s).has_value()) << "box " << box;
+        EXPECT_TRUE(answerNextBox(tool.process.id(), 30s).has_value()) << "box " << box;
     }
     const std::vector<std::string> lines = logLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_NE(lines[0].find(ansi(description64)), std::string::npos) << "the nested install's line first";
     EXPECT_NE(lines[1].find(ansi(description32)), std::string::npos);
-    ASSERT_TRUE(tool.endsWithin(10s));
-    EXPECT_EQ(tool.exitCode(), 0u);
+    ASSERT_TRUE(tool.process.endsWithin(10s));
+    EXPECT_EQ(tool.process.exitCode(), 0u);
 }
 
 TEST(E2e, FolderNamesWithBlanksAmpersandParenthesesArabicOrAPercentSign)
@@ -302,7 +294,7 @@ TEST(E2e, FolderNamesWithBlanksAmpersandParenthesesArabicOrAPercentSign)
         tool.start();
         click(tool.child(L"Button", expected::option64.caption));
         click(tool.child(L"Button", expected::install.caption));
-        const auto box = answerNextBox(tool.process.dwProcessId, 30s);
+        const auto box = answerNextBox(tool.process.id(), 30s);
         ASSERT_TRUE(box);
         if (name.find(L'%') == std::wstring::npos) {
             EXPECT_EQ(box->text, successText);

@@ -24,20 +24,12 @@ std::wstring loadedBy(const wchar_t* program)
 // Runs a program in the folder and waits for it to end.
 DWORD runIn(const std::wstring& folder, const std::wstring& program, const std::wstring& argument)
 {
-    std::wstring commandLine = L"\"" + folder + L"\\" + program + L"\" " + argument;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                        &started)) {
-        return GetLastError();
+    const StartedProcess started(folder + L"\\" + program, argument, folder);
+    if (!started.started()) {
+        return started.startError();
     }
-    WaitForSingleObject(started.hProcess, 30000);
-    DWORD code = 1;
-    GetExitCodeProcess(started.hProcess, &code);
-    CloseHandle(started.hProcess);
-    CloseHandle(started.hThread);
-    return code;
+    started.endsWithin(30s);
+    return started.exitCode();
 }
 
 }  // namespace
@@ -62,11 +54,11 @@ TEST(PlantedDll, ADllLeftBesideTheProgramIsNeverLoaded)
     tool.start();
     ASSERT_NE(tool.window, nullptr) << "the program did not start with the planted DLLs beside it";
     click(tool.child(L"Button", installCaption));
-    const auto box = answerNextBox(tool.process.dwProcessId, 30s);
+    const auto box = answerNextBox(tool.process.id(), 30s);
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->text, successText);
     click(tool.child(L"Button", exitCaption));
-    EXPECT_TRUE(tool.endsWithin(10s));
+    EXPECT_TRUE(tool.process.endsWithin(10s));
 
     EXPECT_FALSE(exists(loadedBy(L"NorvasquelSetup.exe")));
 }

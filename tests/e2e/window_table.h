@@ -1,13 +1,14 @@
 #pragma once
-// The main window as its users are promised it, typed here once and not read from the
-// program's own layout, so that a slip there shows.
+// The main window as its users are promised it, with the tests' own texts and not read from
+// the program's own layout, so that a slip there shows.
+#include "tests/support/texts.h"
+
 #include <windows.h>
 
 #include <array>
 
 namespace expected {
 
-inline constexpr wchar_t title[] = L"إصلاح/تثبيت ملفات التشغيل";
 inline constexpr int clientWidth = 567;
 inline constexpr int clientHeight = 314;
 inline constexpr COLORREF white = RGB(255, 255, 255);
@@ -31,14 +32,12 @@ constexpr RECT box(int left, int top, int width, int height)
 }
 
 inline constexpr std::array<Control, 7> controls{{
-    {L"Option1(1)", Kind::option, L"نظام تشغيل 64 بت", box(408, 184, 145, 22), 19, 400},
-    {L"Option1(0)", Kind::option, L"نظام تشغيل 32 بت", box(408, 152, 145, 22), 19, 400},
-    {L"cmdSetup(0)", Kind::button, L"تحميل", box(448, 272, 105, 33), 19, 700},
-    {L"cmdSetup(1)", Kind::button, L"خروج", box(336, 272, 105, 33), 19, 700},
-    {L"Label2", Kind::label,
-     L"إصلاح أو إعادة تثبيت ملفات نظام التشغيل الذي يحتاجها برنامج الطرمزي للمخزون والمحاسبة",
-     box(204, 16, 349, 57), 19, 700},
-    {L"Label1", Kind::label, L"حدد نظام التشغيل المراد تثبيت أو إصلاح ملفاته :", box(277, 120, 276, 20), 17, 700},
+    {L"Option1(1)", Kind::option, testing_support::option64Caption, box(408, 184, 145, 22), 19, 400},
+    {L"Option1(0)", Kind::option, testing_support::option32Caption, box(408, 152, 145, 22), 19, 400},
+    {L"cmdSetup(0)", Kind::button, testing_support::installCaption, box(448, 272, 105, 33), 19, 700},
+    {L"cmdSetup(1)", Kind::button, testing_support::exitCaption, box(336, 272, 105, 33), 19, 700},
+    {L"Label2", Kind::label, testing_support::label2Caption, box(204, 16, 349, 57), 19, 700},
+    {L"Label1", Kind::label, testing_support::label1Caption, box(277, 120, 276, 20), 17, 700},
     {L"Image1", Kind::image, L"", box(0, 0, 164, 314), 0, 0},
 }};
 

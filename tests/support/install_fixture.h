@@ -6,6 +6,7 @@
 #include "tests/support/message_boxes.h"
 #include "tests/support/setup_scripts.h"
 #include "tests/support/texts.h"
+#include "tests/support/window_queries.h"
 #include "window/form1.h"
 
 #include <gtest/gtest.h>

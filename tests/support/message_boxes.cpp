@@ -52,9 +52,7 @@ std::optional<SeenBox> answerNextBox(DWORD processId, std::chrono::milliseconds 
     } else {
         PostMessageW(box, WM_CLOSE, 0, 0);
     }
-    while (IsWindow(box) && std::chrono::steady_clock::now() < deadline + std::chrono::seconds(5)) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    waitForWindowToClose(box, timeout);
     return seen;
 }
 

@@ -23,11 +23,7 @@ RunningTool::RunningTool(const std::wstring& name) : folder(std::wstring(e2eRoot
 
 RunningTool::~RunningTool()
 {
-    if (process.hProcess != nullptr) {
-        TerminateProcess(process.hProcess, 1);  // fails harmlessly once it has ended
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    }
+    process.terminate();
     releaseScripts(folder);
 }
 
@@ -43,14 +39,10 @@ std::wstring RunningTool::marker(const std::wstring& name) const
 
 void RunningTool::start()
 {
-    std::wstring commandLine = L"\"" + folder + L"\\NorvasquelSetup.exe\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                        &process)) {
-        return;
+    process = StartedProcess(folder + L"\\NorvasquelSetup.exe", L"", folder);
+    if (process.started()) {
+        window = waitForTopWindow(process, windowCaption, 10s);
     }
-    window = waitForTopWindow(process, windowCaption, 10s);
 }
 
 HWND RunningTool::child(const wchar_t* windowClass, const std::wstring& text) const
@@ -58,24 +50,12 @@ HWND RunningTool::child(const wchar_t* windowClass, const std::wstring& text) co
     return childOf(window, windowClass, text);
 }
 
-bool RunningTool::endsWithin(std::chrono::milliseconds timeout) const
-{
-    return WaitForSingleObject(process.hProcess, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
-}
-
-DWORD RunningTool::exitCode() const
-{
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(process.hProcess, &code);
-    return code;
-}
-
 bool RunningTool::writeFontsFromInside() const
 {
     removeFile(fontsFile);
     const HMODULE dll = LoadLibraryW((ownFolder() + L"\\font_probe.dll").c_str());
     const auto procedure = platform::systemFunction<HOOKPROC>(dll, sizeof(void*) == 4 ? "probeFonts@12" : "probeFonts");
-    const HHOOK hook = procedure ? SetWindowsHookExW(WH_GETMESSAGE, procedure, dll, process.dwThreadId) : nullptr;
+    const HHOOK hook = procedure ? SetWindowsHookExW(WH_GETMESSAGE, procedure, dll, process.threadId()) : nullptr;
     PostMessageW(window, RegisterWindowMessageW(L"NorvasquelFontProbe"), 0, 0);
     const bool written = hook != nullptr && waitForFile(fontsFile);
     UnhookWindowsHookEx(hook);

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <string>
 
 namespace testing_support {
@@ -27,14 +26,12 @@ public:
     void start();
     // The main window's child of that class (any case) and text, or null.
     HWND child(const wchar_t* windowClass, const std::wstring& text) const;
-    bool endsWithin(std::chrono::milliseconds timeout) const;
-    DWORD exitCode() const;
     std::wstring marker(const std::wstring& name) const;
     // Has font_probe.dll write fontsFile from inside the program; false if the hook did not run there.
     bool writeFontsFromInside() const;
 
     std::wstring folder;
-    PROCESS_INFORMATION process{};
+    StartedProcess process;
     HWND window = nullptr;
 };
 

@@ -61,21 +61,30 @@ HWND topWindowOf(DWORD processId, const wchar_t* windowClass)
     return findTopWindow(processId, windowClass, [](HWND) { return true; });
 }
 
-HWND waitForTopWindow(const PROCESS_INFORMATION& process, const std::wstring& text,
+HWND waitForTopWindow(const StartedProcess& process, const std::wstring& text,
                       std::chrono::milliseconds timeout)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < deadline) {
-        if (const HWND window = findTopWindow(process.dwProcessId, nullptr,
+        if (const HWND window = findTopWindow(process.id(), nullptr,
                                               [&](HWND candidate) { return textOf(candidate) == text; })) {
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
             return window;
         }
-        if (WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0) {
+        if (process.endsWithin(std::chrono::milliseconds(20))) {
             return nullptr;
         }
     }
     return nullptr;
+}
+
+bool waitForWindowToClose(HWND window, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (IsWindow(window) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return !IsWindow(window);
 }
 
 }  // namespace testing_support

@@ -1,4 +1,6 @@
 #pragma once
+#include "tests/support/started_process.h"
+
 #include <windows.h>
 
 #include <chrono>
@@ -18,7 +20,9 @@ HWND childOf(HWND parent, const wchar_t* windowClass, const std::wstring& text);
 HWND topWindowOf(DWORD processId, const wchar_t* windowClass);
 // Waits for the process's visible top-level window with that text, and then for its first
 // paint; null if it did not come in time or the process ended.
-HWND waitForTopWindow(const PROCESS_INFORMATION& process, const std::wstring& text,
+HWND waitForTopWindow(const StartedProcess& process, const std::wstring& text,
                       std::chrono::milliseconds timeout = std::chrono::minutes(1));
+// Waits for the window to be destroyed; false if it still exists after the timeout.
+bool waitForWindowToClose(HWND window, std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
 }  // namespace testing_support
