@@ -54,8 +54,7 @@ Running::Running(const std::wstring& program, const wchar_t* windowClass)
     const std::string token = "bench-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++started) +
                               "-" + std::to_string(static_cast<long long>(now() * 1e6));
     const double began = now();
-    process_ = testing_support::StartedProcess(program, std::wstring(token.begin(), token.end()), folderOf(program),
-                                               desktopName);
+    process_ = testing_support::StartedProcess(program, std::wstring(token.begin(), token.end()), folderOf(program));
     if (!process_.started()) {
         fail("cannot start " + utf8(program));
     }

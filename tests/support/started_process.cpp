@@ -3,13 +3,11 @@
 namespace testing_support {
 
 StartedProcess::StartedProcess(const std::wstring& program, const std::wstring& arguments,
-                               const std::wstring& folder, const std::wstring& desktop)
+                               const std::wstring& folder)
 {
     std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
-    std::wstring desktopName = desktop;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    startup.lpDesktop = desktopName.empty() ? nullptr : desktopName.data();
     PROCESS_INFORMATION created{};
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &created)) {

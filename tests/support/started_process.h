@@ -15,10 +15,10 @@ class StartedProcess {
 public:
     StartedProcess() = default;
     // Runs the program with its quoted path and the arguments as its command line, from the
-    // folder (the caller's when empty), on the named desktop (the caller's when empty).
+    // folder (the caller's when empty).
     // Whether it started, and the system's error number when not, are kept.
     explicit StartedProcess(const std::wstring& program, const std::wstring& arguments = {},
-                            const std::wstring& folder = {}, const std::wstring& desktop = {});
+                            const std::wstring& folder = {});
 
     bool started() const { return process_.valid(); }
     DWORD startError() const { return startError_; }
