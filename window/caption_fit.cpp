@@ -19,20 +19,16 @@ struct ReleaseControlDc {
     void operator()(HDC dc) const { ReleaseDC(control, dc); }
 };
 
-// A font of the window's face, selected into a device context while it lives.
+// A font selected into a device context while this lives; the previous one is put back.
 class SelectedFont {
 public:
-    SelectedFont(HDC dc, int height, int weight)
-        : dc_(dc), font_(createFont(height, weight)), previous_(SelectObject(dc, font_.get()))
-    {
-    }
+    SelectedFont(HDC dc, HFONT font) : dc_(dc), previous_(SelectObject(dc, font)) {}
     ~SelectedFont() { SelectObject(dc_, previous_); }
     SelectedFont(const SelectedFont&) = delete;
     SelectedFont& operator=(const SelectedFont&) = delete;
 
 private:
     HDC dc_;
-    platform::GdiObject<HFONT> font_;
     HGDIOBJ previous_;
 };
 
@@ -71,15 +67,17 @@ FittedCaption fitCaption(HWND control, const layout::Control& item, const RECT& 
     const int plannedHeight = fontHeight(item.font.size, dpi);
 
     if (item.growth.way == layout::Growth::Way::downward) {
-        const SelectedFont font(dc, plannedHeight, item.font.weight);
+        auto font = createFont(plannedHeight, item.font.weight);
+        const SelectedFont selected(dc, font.get());
         const auto lines = static_cast<int>(brokenLines(dc, text, box.right - box.left).size());
         box.bottom = std::min<LONG>(limit, std::max<LONG>(box.bottom, box.top + lines * lineHeight(dc)));
-        return {box, plannedHeight, 0};
+        return {box, std::move(font), 0};
     }
 
     const int mark = item.drawing == layout::Drawing::optionBesideMark ? markRoom(control) : 0;
     const auto widthAt = [&](int height) {
-        const SelectedFont font(dc, height, item.font.weight);
+        const auto font = createFont(height, item.font.weight);
+        const SelectedFont selected(dc, font.get());
         return shapedWidth(dc, text) + mark;
     };
     const int smallest = item.growth.smallestSize != 0
@@ -88,18 +86,19 @@ FittedCaption fitCaption(HWND control, const layout::Control& item, const RECT& 
     const int room = box.right - limit;
     const LineFit fit = fitToRoom(room, plannedHeight, smallest, item.growth.secondLine, widthAt);
 
-    const SelectedFont font(dc, fit.fontHeight, item.font.weight);
+    auto font = createFont(fit.fontHeight, item.font.weight);
+    const SelectedFont selected(dc, font.get());
     const int line = lineHeight(dc);
     const LONG oneLineBottom = std::max<LONG>(box.bottom, box.top + line);
     if (!fit.brokenIntoLines) {
         box.left = std::max<LONG>(limit, std::min<LONG>(box.left, box.right - (shapedWidth(dc, text) + mark)));
         box.bottom = oneLineBottom;
-        return {box, fit.fontHeight, 0};
+        return {box, std::move(font), 0};
     }
     box.left = limit;
     const auto lines = static_cast<int>(brokenLines(dc, text, room).size());
     box.bottom = std::max<LONG>(oneLineBottom, box.top + lines * line);
-    return {box, fit.fontHeight, static_cast<int>(box.bottom - oneLineBottom)};
+    return {box, std::move(font), static_cast<int>(box.bottom - oneLineBottom)};
 }
 
 }  // namespace captions

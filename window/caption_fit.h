@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/owned.h"
 #include "window/layout.h"
 
 #include <windows.h>
@@ -20,10 +21,10 @@ LineFit fitToRoom(int room, int plannedHeight, int smallestHeight, bool secondLi
 
 // A control's caption fitted, as its entry allows, to the face that the system gives: its box,
 // never reaching past its growth's limit (the picture strip's right edge, or the top of the
-// control below), its font's height, and how much lower its lines reach than one line would.
+// control below), the font it takes, and how much lower its lines reach than one line would.
 struct FittedCaption {
     RECT box;
-    int fontHeight;
+    platform::GdiObject<HFONT> font;
     int secondLineHeight;
 };
 FittedCaption fitCaption(HWND control, const layout::Control& item, const RECT& planned, unsigned dpi);

@@ -197,16 +197,13 @@ Form1::Scaled Form1::loadScaled(unsigned dpi) const
     for (size_t i = 0; i < layout::controls.size(); ++i) {
         const layout::Control& item = layout::controls[i];
         RECT box{pixels(item.left), pixels(item.top), pixels(item.left + item.width), pixels(item.top + item.height)};
-        int fontHeight = captions::fontHeight(item.font.size, dpi);
         if (item.growth.way != layout::Growth::Way::none) {
-            const captions::FittedCaption fitted =
-                captions::fitCaption(control(item.id), item, box, dpi);
+            captions::FittedCaption fitted = captions::fitCaption(control(item.id), item, box, dpi);
             box = fitted.box;
-            fontHeight = fitted.fontHeight;
+            scaled.fonts[i] = std::move(fitted.font);
             secondLineHeights[i] = fitted.secondLineHeight;
-        }
-        if (item.font.size != 0) {
-            scaled.fonts[i] = captions::createFont(fontHeight, item.font.weight);
+        } else if (item.font.size != 0) {
+            scaled.fonts[i] = captions::createFont(captions::fontHeight(item.font.size, dpi), item.font.weight);
         }
         scaled.boxes[i] = box;
     }

@@ -1,5 +1,6 @@
 #include "window/painted_label.h"
 
+#include "platform/shaped_line.h"
 #include "window/caption_text.h"
 
 namespace captions {
@@ -26,13 +27,15 @@ void paint(HWND label, HDC dc, Lines lines)
     SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
     const std::wstring text = textOf(label);
     const int height = lineHeight(dc);
-    const std::vector<std::wstring> broken = brokenLines(dc, text, box.right);
-    if (lines == Lines::one && broken.size() <= 1) {
-        drawFlushRight(dc, text, box.right, (box.bottom - height) / 2, box);
-        return;
+    if (lines == Lines::one) {
+        const platform::ShapedLine whole(dc, text);
+        if (whole.width() <= box.right) {
+            whole.draw(box.right - whole.width(), (box.bottom - height) / 2, box);
+            return;
+        }
     }
     int top = 0;
-    for (const std::wstring& line : broken) {
+    for (const std::wstring& line : brokenLines(dc, text, box.right)) {
         drawFlushRight(dc, line, box.right, top, box);
         top += height;
     }
