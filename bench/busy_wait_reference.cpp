@@ -10,27 +10,18 @@
 // takes a few milliseconds longer to come up than one without. Not part of the product.
 #include "bench/window_classes.h"
 #include "commands/install_plan.h"
-#include "logging/installation_log.h"
-#include "logging/log_line.h"
-#include "logging/text_file_writer.h"
-#include "platform/clock.h"
+#include "logging/completion_watcher.h"
 #include "platform/error.h"
 #include "platform/folders.h"
 #include "platform/process.h"
 #include "platform/safe_start.h"
 #include "tests/support/texts.h"
+#include "window/caption_text.h"
 #include "window/layout.h"
 
 #include <windows.h>
 
 namespace {
-
-std::wstring captionOf(HWND window)
-{
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 void install(HWND window)
 {
@@ -57,12 +48,8 @@ void install(HWND window)
     }
     CloseHandle(process);
 
-    const std::wstring time =
-        logging::formatLogTime(platform::localNow(), platform::dateSeparator(), platform::timeSeparator());
-    std::wstring logFolder = logging::installationLogFolder;
-    std::wstring logName = logging::installationLogName;
-    logging::writeFileData(logging::completionLine(description, time), L"Append", logFolder, logName);
-    MessageBoxW(window, testing_support::successText, captionOf(window).c_str(), MB_OK | MB_ICONINFORMATION);
+    logging::appendCompletionLine(description);
+    MessageBoxW(window, testing_support::successText, captions::textOf(window).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

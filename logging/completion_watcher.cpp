@@ -25,6 +25,8 @@ platform::Error failedScript(unsigned long exitCode)
     return platform::Error(exitCode, L"انتهت عملية التثبيت برمز الخطأ " + std::to_wstring(exitCode));
 }
 
+}  // namespace
+
 void appendCompletionLine(const std::wstring& processName)
 {
     const std::wstring time =
@@ -33,8 +35,6 @@ void appendCompletionLine(const std::wstring& processName)
     std::wstring logName = installationLogName;
     writeFileData(completionLine(processName, time), L"Append", logFolder, logName);
 }
-
-}  // namespace
 
 void waitForProcess(const CompletionWindow& window, platform::ScopedHandle process, const std::wstring& processName)
 {

@@ -19,6 +19,9 @@ protected:
     ~CompletionWindow() = default;
 };
 
+// Appends the completion line of the process, with the local time now, to the installation log.
+void appendCompletionLine(const std::wstring& processName);
+
 // Waits, keeping the window responsive, until the started process has ended and closes
 // its handle; then appends the completion line to the installation log and tells the
 // user. A script that failed is raised as an error after its line is written; when the line
