@@ -75,23 +75,35 @@ FittedCaption fitCaption(HWND control, const layout::Control& item, const RECT& 
     }
 
     const int mark = item.drawing == layout::Drawing::optionBesideMark ? markRoom(control) : 0;
+    // The last height measured, with its font and width: the fit settles on it, so the caption
+    // need not be made and shaped again at that height.
+    struct Measured {
+        int height = 0;
+        platform::GdiObject<HFONT> font;
+        int width = 0;
+    } measured;
     const auto widthAt = [&](int height) {
-        const auto font = createFont(height, item.font.weight);
-        const SelectedFont selected(dc, font.get());
-        return shapedWidth(dc, text) + mark;
+        measured.height = height;
+        measured.font = createFont(height, item.font.weight);
+        const SelectedFont selected(dc, measured.font.get());
+        measured.width = shapedWidth(dc, text) + mark;
+        return measured.width;
     };
     const int smallest = item.growth.smallestSize != 0
                              ? std::min(plannedHeight, fontHeightAtLeast(item.growth.smallestSize, dpi))
                              : plannedHeight;
     const int room = box.right - limit;
     const LineFit fit = fitToRoom(room, plannedHeight, smallest, item.growth.secondLine, widthAt);
+    if (fit.fontHeight != measured.height) {
+        widthAt(fit.fontHeight);  // nothing fitted: back to the planned height
+    }
 
-    auto font = createFont(fit.fontHeight, item.font.weight);
+    auto font = std::move(measured.font);
     const SelectedFont selected(dc, font.get());
     const int line = lineHeight(dc);
     const LONG oneLineBottom = std::max<LONG>(box.bottom, box.top + line);
     if (!fit.brokenIntoLines) {
-        box.left = std::max<LONG>(limit, std::min<LONG>(box.left, box.right - (shapedWidth(dc, text) + mark)));
+        box.left = std::max<LONG>(limit, std::min<LONG>(box.left, box.right - measured.width));
         box.bottom = oneLineBottom;
         return {box, std::move(font), 0};
     }
