@@ -7,6 +7,18 @@
 
 namespace platform {
 
+void Error::followWith(Error next)
+{
+    if (next_ == nullptr) {
+        next_ = std::make_shared<const Error>(std::move(next));
+        return;
+    }
+    // Copies of this error may share the chain: extend a copy of it.
+    auto chain = std::make_shared<Error>(*next_);
+    chain->followWith(std::move(next));
+    next_ = std::move(chain);
+}
+
 size_t systemDescriptionInto(unsigned long number, wchar_t* buffer, size_t capacity) noexcept
 {
     DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, number, 0,
@@ -35,7 +47,8 @@ void raiseSystemError(unsigned long number)
 
 void raiseLastError()
 {
-    raiseSystemError(GetLastError());
+    const DWORD error = GetLastError();
+    raiseSystemError(error != ERROR_SUCCESS ? error : ERROR_FUNCTION_FAILED);
 }
 
 }  // namespace platform

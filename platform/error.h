@@ -16,8 +16,9 @@ public:
     unsigned long number() const { return number_; }
     const std::wstring& description() const { return description_; }
 
-    // A second failure that the user must hear of too, after this one.
-    void followWith(Error next) { next_ = std::make_shared<const Error>(std::move(next)); }
+    // A further failure that the user must hear of too, after this one and those already
+    // following it.
+    void followWith(Error next);
     const Error* next() const { return next_.get(); }
 
 private:
@@ -37,7 +38,8 @@ size_t systemDescriptionInto(unsigned long number, wchar_t* buffer, size_t capac
 
 [[noreturn]] void raiseSystemError(unsigned long number);
 
-// Raises the calling thread's last error.
+// Raises the calling thread's last error; where a failed call left none, a general failure,
+// so that no error reads "The operation completed successfully."
 [[noreturn]] void raiseLastError();
 
 }  // namespace platform
