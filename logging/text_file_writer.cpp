@@ -11,7 +11,7 @@ namespace {
 bool isExistingFile(const std::wstring& path)
 {
     try {
-        return (platform::fileAttributes(path) & platform::directoryAttribute) == 0;
+        return platform::namesFile(path);
     } catch (const platform::Error&) {
         return false;
     }
@@ -27,11 +27,41 @@ void refuseLinks(HANDLE file, const std::wstring& path)
     }
 }
 
+// Writes the text where the file pointer is, in the ANSI code page, and has it on the disk
+// before anyone is told: the scripts install system files and drivers, and a crash or a cut
+// of power soon after would lose a line still in the cache. A write or flush that fails, even
+// part way, is cut back, so that the next line is not glued to a stub; if even that fails, the
+// user is told that the file may end with part of a line.
+void writeWhole(HANDLE file, const std::wstring& path, const std::wstring& text)
+{
+    const std::string bytes = platform::ansiBytes(text);
+    if (bytes.empty()) {
+        return;
+    }
+    const long long start = platform::filePosition(file);
+    try {
+        platform::writeBytes(file, bytes);
+        platform::flushToDisk(file);
+    } catch (platform::Error& unwritten) {
+        try {
+            platform::cutAt(file, start);
+        } catch (const platform::Error& uncut) {
+            unwritten.followWith(platform::Error(
+                uncut.number(), L"تعذر محو ما كتب من السطر الأخير، فقد ينتهي الملف " + path +
+                                    L" بجزء من سطر. افتح الملف واحذف هذا الجزء من آخره."));
+        }
+        throw;
+    }
+}
+
 void appendTo(const std::wstring& path, const std::wstring& text)
 {
     const platform::ScopedHandle file = platform::openOrCreateForWriting(path);
     refuseLinks(file.get(), path);
-    platform::appendAnsiText(file.get(), text);
+    // Locked before the end is looked up, so that no other writer's line lands in between.
+    const platform::WholeFileLock lock(file.get());
+    platform::moveToEnd(file.get());
+    writeWhole(file.get(), path, text);
 }
 
 }  // namespace
@@ -68,7 +98,7 @@ void writeFileData(const std::wstring& myData, const std::wstring& transType, st
         // Whatever took the name since the delete is not written over.
         const platform::ScopedHandle file = platform::createNewForWriting(path);
         refuseLinks(file.get(), path);
-        platform::writeAnsiText(file.get(), myData);
+        writeWhole(file.get(), path, myData);
     }
 }
 

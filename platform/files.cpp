@@ -29,31 +29,6 @@ ScopedHandle openForWriting(const std::wstring& path, DWORD disposition)
     return file;
 }
 
-// The whole range that any file can have, locked exclusively for this object's life.
-class WholeFileLock {
-public:
-    // Another writer holds its lock only for the moment of its write; a lock held longer
-    // belongs to something else, and is reported once the patience has run out.
-    WholeFileLock(HANDLE file, std::chrono::milliseconds patience) : file_(file)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + patience;
-        while (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &range_)) {
-            const DWORD error = GetLastError();
-            if (error != ERROR_LOCK_VIOLATION || std::chrono::steady_clock::now() > deadline) {
-                raiseSystemError(error);
-            }
-            Sleep(1);
-        }
-    }
-    ~WholeFileLock() { UnlockFileEx(file_, 0, MAXDWORD, MAXDWORD, &range_); }
-    WholeFileLock(const WholeFileLock&) = delete;
-    WholeFileLock& operator=(const WholeFileLock&) = delete;
-
-private:
-    HANDLE file_;
-    OVERLAPPED range_{};
-};
-
 LARGE_INTEGER movePointer(HANDLE file, LONGLONG distance, DWORD from)
 {
     LARGE_INTEGER target{};
@@ -67,13 +42,13 @@ LARGE_INTEGER movePointer(HANDLE file, LONGLONG distance, DWORD from)
 
 }  // namespace
 
-unsigned long fileAttributes(const std::wstring& path)
+bool namesFile(const std::wstring& path)
 {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         raiseLastError();
     }
-    return attributes;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 void deleteFile(const std::wstring& path)
@@ -89,11 +64,7 @@ FileFacts factsOf(HANDLE file)
     if (!GetFileInformationByHandle(file, &information)) {
         raiseLastError();
     }
-    FILE_ATTRIBUTE_TAG_INFO tag{};
-    if (!GetFileInformationByHandleEx(file, FileAttributeTagInfo, &tag, sizeof tag)) {
-        raiseLastError();
-    }
-    return FileFacts{information.dwFileAttributes | tag.FileAttributes, information.nNumberOfLinks};
+    return FileFacts{information.dwFileAttributes, information.nNumberOfLinks};
 }
 
 ScopedHandle openOrCreateForWriting(const std::wstring& path)
@@ -131,31 +102,57 @@ std::string ansiBytes(const std::wstring& text)
     return bytes;
 }
 
-void writeAnsiText(HANDLE file, const std::wstring& text)
+WholeFileLock::WholeFileLock(HANDLE file) : file_(file)
 {
-    const std::string bytes = ansiBytes(text);
-    if (bytes.empty()) {
-        return;
-    }
-    const LARGE_INTEGER start = movePointer(file, 0, FILE_CURRENT);
-    DWORD written = 0;
-    const BOOL wrote = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    const DWORD error = wrote ? (written == bytes.size() ? ERROR_SUCCESS : ERROR_HANDLE_DISK_FULL) : GetLastError();
-    if (error != ERROR_SUCCESS) {
-        // A full disk can take part of the text, and the next line would be glued to that stub:
-        // the file is cut back to where this write began.
-        SetFilePointerEx(file, start, nullptr, FILE_BEGIN);
-        SetEndOfFile(file);
-        raiseSystemError(error);
+    const auto deadline = std::chrono::steady_clock::now() + lockPatience;
+    while (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &range_)) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_LOCK_VIOLATION || std::chrono::steady_clock::now() > deadline) {
+            raiseSystemError(error);
+        }
+        Sleep(1);
     }
 }
 
-void appendAnsiText(HANDLE file, const std::wstring& text)
+WholeFileLock::~WholeFileLock()
 {
-    // Locked before the end is looked up, so that no other writer's line lands in between.
-    const WholeFileLock lock(file, lockPatience);
+    UnlockFileEx(file_, 0, MAXDWORD, MAXDWORD, &range_);
+}
+
+long long filePosition(HANDLE file)
+{
+    return movePointer(file, 0, FILE_CURRENT).QuadPart;
+}
+
+void moveToEnd(HANDLE file)
+{
     movePointer(file, 0, FILE_END);
-    writeAnsiText(file, text);
+}
+
+void writeBytes(HANDLE file, const std::string& bytes)
+{
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
+        raiseLastError();
+    }
+    if (written != bytes.size()) {
+        raiseSystemError(ERROR_HANDLE_DISK_FULL);
+    }
+}
+
+void flushToDisk(HANDLE file)
+{
+    if (!FlushFileBuffers(file)) {
+        raiseLastError();
+    }
+}
+
+void cutAt(HANDLE file, long long offset)
+{
+    movePointer(file, offset, FILE_BEGIN);
+    if (!SetEndOfFile(file)) {
+        raiseLastError();
+    }
 }
 
 }  // namespace platform

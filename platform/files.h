@@ -5,10 +5,9 @@
 
 namespace platform {
 
-inline constexpr unsigned long directoryAttribute = 0x10;
-
-// The attribute bits of a file or folder; raises an error when they can't be read.
-unsigned long fileAttributes(const std::wstring& path);
+// True when the path names a file, false when it names a folder; raises an error when its
+// attributes can't be read (nothing there, an invalid name, a drive that is not ready).
+bool namesFile(const std::wstring& path);
 
 void deleteFile(const std::wstring& path);
 
@@ -27,14 +26,36 @@ ScopedHandle openOrCreateForWriting(const std::wstring& path);
 // Creates the file for writing; fails when anything already has its name.
 ScopedHandle createNewForWriting(const std::wstring& path);
 
-// Writes the text at the file's end (where the file pointer must be) in the system's ANSI code
-// page, with no byte-order mark, in one write. A write that fails, even part way, leaves the
-// file as it was.
-void writeAnsiText(HANDLE file, const std::wstring& text);
+// The whole range that any file can have, locked exclusively for this object's life, so that
+// writers in other processes can neither tear a text nor write over it. Another writer holds
+// its lock only for the moment of its write; a lock held longer than about a second belongs
+// to something else and is raised as an error.
+class WholeFileLock {
+public:
+    explicit WholeFileLock(HANDLE file);
+    ~WholeFileLock();
+    WholeFileLock(const WholeFileLock&) = delete;
+    WholeFileLock& operator=(const WholeFileLock&) = delete;
 
-// Like writeAnsiText, at the file's end. The file is locked meanwhile, so that writers in
-// other processes can neither tear the text nor write over it.
-void appendAnsiText(HANDLE file, const std::wstring& text);
+private:
+    HANDLE file_;
+    OVERLAPPED range_{};
+};
+
+// Where the next write lands, as a byte offset from the file's start.
+long long filePosition(HANDLE file);
+
+// Moves to the file's end, where the next write lands.
+void moveToEnd(HANDLE file);
+
+// Writes the bytes in one write; a write that takes only part of them is raised as a full disk.
+void writeBytes(HANDLE file, const std::string& bytes);
+
+// Writes the system's cache of the file to the disk.
+void flushToDisk(HANDLE file);
+
+// Cuts the file off at the offset.
+void cutAt(HANDLE file, long long offset);
 
 // The text as the ANSI code page stores it: a character that the code page lacks becomes
 // "?", never a look-alike.

@@ -30,6 +30,8 @@ public:
     }
 
     Handle get() const { return handle_; }
+    // Hands the handle to a new owner, which gives it back instead.
+    Handle release() { return std::exchange(handle_, Handle{}); }
     bool valid() const { return Release::holds(handle_); }
 
 private:
