@@ -23,7 +23,7 @@ void refuseUnsafeFolder(const std::wstring& folder)
 // The interpreter would start even for a missing script; report it as Windows would.
 void requireScriptFile(const std::wstring& path)
 {
-    if ((platform::fileAttributes(path) & platform::directoryAttribute) != 0) {
+    if (!platform::namesFile(path)) {
         platform::raiseSystemError(ERROR_FILE_NOT_FOUND);
     }
 }
@@ -32,17 +32,17 @@ void requireScriptFile(const std::wstring& path)
 
 void installSupportFiles(SetupWindow& window)
 {
-    const bool option32Selected = window.optionSelected(0);
+    const int marked = window.optionSelected(option32) ? option32 : option64;
     const std::wstring folder = platform::applicationFolder();
-    const std::wstring script = folder + L"\\" + std::wstring(scriptFor(option32Selected));
+    const std::wstring script = folder + L"\\" + std::wstring(scriptFor(marked));
     refuseUnsafeFolder(folder);
     requireScriptFile(script);
 
     platform::StartedProcess started = platform::startProgram(
-        platform::systemFolder() + L"\\cmd.exe", interpreterCommandLine(script), folder, SW_SHOWNORMAL);
+        platform::systemFolder() + L"\\" + interpreter, interpreterCommandLine(script), folder, SW_SHOWNORMAL);
     window.recordSetupProcessId(static_cast<std::int32_t>(started.id));
 
-    const std::wstring description = processDescription(window.optionCaption(option32Selected ? 0 : 1));
+    const std::wstring description = processDescription(window.optionCaption(marked));
     logging::waitForProcess(window, std::move(started.handle), description);
 }
 

@@ -2,9 +2,9 @@
 
 namespace commands {
 
-std::wstring_view scriptFor(bool option32Selected)
+std::wstring_view scriptFor(int markedOption)
 {
-    return option32Selected ? L"Components\\Is32BitNorvasquel.bat" : L"Components\\Is64BitNorvasquel.bat";
+    return markedOption == option32 ? L"Components\\Is32BitNorvasquel.bat" : L"Components\\Is64BitNorvasquel.bat";
 }
 
 std::wstring processDescription(std::wstring_view optionCaption)
@@ -23,7 +23,8 @@ std::wstring interpreterCommandLine(std::wstring_view scriptPath)
 {
     // cmd.exe removes the outermost pair of quotes after /c and runs what is left,
     // so the quoted path is wrapped in one more pair.
-    std::wstring commandLine = L"cmd.exe /d /v:off /c \"\"";
+    std::wstring commandLine = interpreter;
+    commandLine += L" /d /v:off /c \"\"";
     commandLine += scriptPath;
     commandLine += L"\"\"";
     return commandLine;

@@ -7,8 +7,8 @@ using namespace commands;
 
 TEST(InstallPlan, ChoosesTheScriptAndDescriptionByTheMarkedOption)
 {
-    EXPECT_EQ(scriptFor(true), L"Components\\Is32BitNorvasquel.bat");
-    EXPECT_EQ(scriptFor(false), L"Components\\Is64BitNorvasquel.bat");
+    EXPECT_EQ(scriptFor(option32), L"Components\\Is32BitNorvasquel.bat");
+    EXPECT_EQ(scriptFor(option64), L"Components\\Is64BitNorvasquel.bat");
     // The prefix ends in lam with no blank, so it joins the caption's first word.
     EXPECT_EQ(processDescription(testing_support::option64Caption), testing_support::description64);
     EXPECT_EQ(std::wstring_view(testing_support::descriptionPrefix).size(), 13u);

@@ -41,7 +41,7 @@ int limitOf(const layout::Control& item, unsigned dpi)
         return 0;
     }
     const bool toTheLeft = item.growth.way == layout::Growth::Way::toTheLeft;
-    return platform::twipsToPixels(toTheLeft ? limit->left + limit->width : limit->top, dpi);
+    return platform::twipsToPixels(toTheLeft ? limit->right : limit->top, dpi);
 }
 
 }  // namespace
@@ -74,7 +74,7 @@ FittedCaption fitCaption(HWND control, const layout::Control& item, const RECT& 
         return {box, std::move(font), 0};
     }
 
-    const int mark = item.drawing == layout::Drawing::optionBesideMark ? markRoom(control) : 0;
+    const int mark = item.drawing == layout::Drawing::optionBesideMark ? markRoom(dpi) : 0;
     // The last height measured, with its font and width: the fit settles on it, so the caption
     // need not be made and shaped again at that height.
     struct Measured {

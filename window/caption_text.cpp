@@ -46,6 +46,15 @@ void drawFlushRight(HDC dc, std::wstring_view text, int right, int top, const RE
     line.draw(right - line.width(), top, clip);
 }
 
+void fillBackground(HWND control, HDC dc, const RECT& box)
+{
+    const auto background = reinterpret_cast<HBRUSH>(SendMessageW(
+        GetParent(control), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    if (background != nullptr) {
+        FillRect(dc, &box, background);
+    }
+}
+
 std::wstring textOf(HWND control)
 {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');

@@ -20,6 +20,10 @@ std::vector<std::wstring> brokenLines(HDC dc, std::wstring_view text, int width)
 // Draws one line flush with right, its top at top, clipped to clip.
 void drawFlushRight(HDC dc, std::wstring_view text, int right, int top, const RECT& clip);
 
+// Fills the box with the background that the control's window gives it, as for its other
+// labels, and lets the window set the colours.
+void fillBackground(HWND control, HDC dc, const RECT& box);
+
 // A window's text: a control's caption, or the main window's title.
 std::wstring textOf(HWND control);
 

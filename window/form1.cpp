@@ -6,6 +6,7 @@
 #include "platform/window_list.h"
 #include "window/caption_fit.h"
 #include "window/caption_text.h"
+#include "window/default_while_focused.h"
 #include "window/fonts.h"
 #include "window/painted_label.h"
 #include "window/painted_option.h"
@@ -31,9 +32,16 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
                                                         GetSystemMetrics(SM_CXSMICON),
                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    // The white page. Once registered, the class owns the brush; the labels and options take it too.
+    platform::GdiObject<HBRUSH> page(CreateSolidBrush(layout::white));
+    if (!page.valid()) {
+        platform::raiseLastError();
+    }
+    windowClass.hbrBackground = page.get();
     windowClass.lpszClassName = Form1::className;
-    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    if (RegisterClassExW(&windowClass) != 0) {
+        page.release();
+    } else if (GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         platform::raiseLastError();
     }
 }
@@ -128,7 +136,7 @@ LRESULT Form1::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         const layout::Control* item = layout::find(static_cast<int>(header->idFrom));
         if (header->code == NM_CUSTOMDRAW && item != nullptr && item->drawing == layout::Drawing::optionBesideMark) {
-            return captions::paintOption(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
+            return captions::paintOption(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam), scaled_.dpi);
         }
         break;
     }
@@ -165,12 +173,12 @@ void Form1::createControls()
             platform::raiseLastError();
         }
     }
-    SendMessageW(control(layout::option1Id), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(control(layout::option1Id + commands::option32), BM_SETCHECK, BST_CHECKED, 0);
     for (const layout::Control& item : layout::controls) {
-        if (item.drawing == layout::Drawing::oneLine) {
-            captions::paintShaped(control(item.id), captions::Lines::one);
-        } else if (item.drawing == layout::Drawing::brokenIntoLines) {
-            captions::paintShaped(control(item.id), captions::Lines::wrapped);
+        if (item.drawing == layout::Drawing::oneLine || item.drawing == layout::Drawing::brokenIntoLines) {
+            captions::paintShaped(control(item.id), item.drawing);
+        } else if (layout::isPushButton(item)) {
+            captions::makeDefaultWhileFocused(control(item.id));
         }
     }
 
@@ -190,13 +198,14 @@ void Form1::createControls()
 Form1::Scaled Form1::loadScaled(unsigned dpi) const
 {
     Scaled scaled;
+    scaled.dpi = dpi;
     const auto pixels = [dpi](int twips) { return platform::twipsToPixels(twips, dpi); };
     // Where the face needs more room than planned, a caption takes it as its entry allows; a
     // control below a caption's second line moves down by as much.
     std::array<int, layout::controls.size()> secondLineHeights{};
     for (size_t i = 0; i < layout::controls.size(); ++i) {
         const layout::Control& item = layout::controls[i];
-        RECT box{pixels(item.left), pixels(item.top), pixels(item.left + item.width), pixels(item.top + item.height)};
+        RECT box{pixels(item.left()), pixels(item.top), pixels(item.right), pixels(item.top + item.height)};
         if (item.growth.way != layout::Growth::Way::none) {
             captions::FittedCaption fitted = captions::fitCaption(control(item.id), item, box, dpi);
             box = fitted.box;
@@ -267,7 +276,7 @@ LRESULT Form1::onControlColour(HDC dc, HWND child)
     SetBkColor(dc, layout::white);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour == layout::systemTextColour ? GetSysColor(COLOR_BTNTEXT) : colour);
-    return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+    return static_cast<LRESULT>(GetClassLongPtrW(window_, GCLP_HBRBACKGROUND));
 }
 
 void Form1::onActivate(WPARAM wParam)

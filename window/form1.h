@@ -38,6 +38,7 @@ private:
     LRESULT onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // The controls' fonts and boxes and the banner for one dpi, in the table's order.
     struct Scaled {
+        unsigned dpi = 96;
         std::array<platform::GdiObject<HFONT>, layout::controls.size()> fonts;
         std::array<RECT, layout::controls.size()> boxes{};
         platform::GdiObject<HBITMAP> banner;

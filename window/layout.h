@@ -1,7 +1,10 @@
 #pragma once
+#include "commands/install_plan.h"
+
 #include <windows.h>
 
 #include <array>
+#include <string_view>
 
 // The main window's layout: each control whole, from its box to how its caption is drawn and
 // may take more room. Positions and sizes are in twips (1/1440 inch) from the top-left corner
@@ -11,6 +14,8 @@ namespace layout {
 inline constexpr wchar_t caption[] = L"إصلاح/تثبيت ملفات التشغيل";
 inline constexpr int clientWidth = 8505;
 inline constexpr int clientHeight = 4710;
+// The right-hand column of controls shares one right edge, 210 twips inside the client area's.
+inline constexpr int columnRight = 8295;
 
 inline constexpr wchar_t fontFace[] = L"Arabic Transparent";
 
@@ -65,7 +70,8 @@ struct Control {
     int id;
     const wchar_t* windowClass;
     const wchar_t* caption;
-    int left, top, width, height;
+    // The box by its right edge, which the column shares.
+    int right, top, width, height;
     DWORD style;
     DWORD exStyle;
     Font font;
@@ -75,6 +81,8 @@ struct Control {
     COLORREF textColour = systemTextColour;
     // Moves down by as much as this control's second line takes.
     int belowSecondLineOf = noControl;
+
+    constexpr int left() const { return right - width; }
 };
 
 inline constexpr DWORD rightToLeftText = WS_EX_RTLREADING | WS_EX_RIGHT;
@@ -90,33 +98,39 @@ inline constexpr Growth leftToTheStrip{Growth::Way::toTheLeft, image1Id};
 
 // In the order of creation.
 inline constexpr std::array<Control, 7> controls{{
-    {.id = option1Id + 1, .windowClass = L"BUTTON", .caption = L"نظام تشغيل 64 بت",
-     .left = 6120, .top = 2760, .width = 2175, .height = 330, .style = optionStyle, .exStyle = rightToLeftText,
+    {.id = option1Id + commands::option64, .windowClass = L"BUTTON", .caption = L"نظام تشغيل 64 بت",
+     .right = columnRight, .top = 2760, .width = 2175, .height = 330, .style = optionStyle, .exStyle = rightToLeftText,
      .font = regular1425, .tabIndex = 4, .drawing = Drawing::optionBesideMark, .growth = leftToTheStrip,
      .belowSecondLineOf = label1Id},
-    {.id = option1Id + 0, .windowClass = L"BUTTON", .caption = L"نظام تشغيل 32 بت",
-     .left = 6120, .top = 2280, .width = 2175, .height = 330, .style = optionStyle | WS_GROUP,
+    {.id = option1Id + commands::option32, .windowClass = L"BUTTON", .caption = L"نظام تشغيل 32 بت",
+     .right = columnRight, .top = 2280, .width = 2175, .height = 330, .style = optionStyle | WS_GROUP,
      .exStyle = rightToLeftText, .font = regular1425, .tabIndex = 3, .drawing = Drawing::optionBesideMark,
      .growth = leftToTheStrip, .belowSecondLineOf = label1Id},
     {.id = installButtonId, .windowClass = L"BUTTON", .caption = L"تحميل",
-     .left = 6720, .top = 4080, .width = 1575, .height = 495, .style = pushButtonStyle, .exStyle = 0,
+     .right = columnRight, .top = 4080, .width = 1575, .height = 495, .style = pushButtonStyle, .exStyle = 0,
      .font = bold1425, .tabIndex = 1},
     {.id = exitButtonId, .windowClass = L"BUTTON", .caption = L"خروج",
-     .left = 5040, .top = 4080, .width = 1575, .height = 495, .style = pushButtonStyle, .exStyle = 0,
+     .right = 6615, .top = 4080, .width = 1575, .height = 495, .style = pushButtonStyle, .exStyle = 0,
      .font = bold1425, .tabIndex = 0},
     {.id = label2Id, .windowClass = L"STATIC",
      .caption = L"إصلاح أو إعادة تثبيت ملفات نظام التشغيل الذي يحتاجها برنامج الطرمزي للمخزون والمحاسبة",
-     .left = 3060, .top = 240, .width = 5235, .height = 855, .style = labelStyle, .exStyle = rightToLeftText,
+     .right = columnRight, .top = 240, .width = 5235, .height = 855, .style = labelStyle, .exStyle = rightToLeftText,
      .font = bold1425, .tabIndex = 5, .drawing = Drawing::brokenIntoLines,
      .growth = {Growth::Way::downward, label1Id}, .textColour = darkBlue},
     {.id = label1Id, .windowClass = L"STATIC", .caption = L"حدد نظام التشغيل المراد تثبيت أو إصلاح ملفاته :",
-     .left = 4155, .top = 1800, .width = 4140, .height = 300, .style = labelStyle, .exStyle = rightToLeftText,
+     .right = columnRight, .top = 1800, .width = 4140, .height = 300, .style = labelStyle, .exStyle = rightToLeftText,
      .font = bold1275, .tabIndex = 2, .drawing = Drawing::oneLine,
      .growth = {Growth::Way::toTheLeft, image1Id, 1000, true}},
     {.id = image1Id, .windowClass = L"STATIC", .caption = L"",
-     .left = 0, .top = 0, .width = 2460, .height = 4710, .style = SS_BITMAP, .exStyle = 0, .font = {},
+     .right = 2460, .top = 0, .width = 2460, .height = clientHeight, .style = SS_BITMAP, .exStyle = 0, .font = {},
      .tabIndex = noTabIndex},
 }};
+
+// A command button, which Enter presses while it has the focus.
+constexpr bool isPushButton(const Control& item)
+{
+    return std::wstring_view(item.windowClass) == L"BUTTON" && (item.style & BS_TYPEMASK) == BS_PUSHBUTTON;
+}
 
 // The table's entry of the control with that id, or null.
 constexpr const Control* find(int id)

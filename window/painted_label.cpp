@@ -2,32 +2,22 @@
 
 #include "platform/shaped_line.h"
 #include "window/caption_text.h"
+#include "window/subclass.h"
 
 namespace captions {
 
 namespace {
 
-// The label's own window procedure, kept in its user data.
-WNDPROC previousProcedure(HWND label)
-{
-    return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(label, GWLP_USERDATA));
-}
-
-void paint(HWND label, HDC dc, Lines lines)
+void paint(HWND label, HDC dc, layout::Drawing drawing)
 {
     RECT box{};
     GetClientRect(label, &box);
-    // The window sets the colours and gives the background brush, as for its other labels.
-    const auto background = reinterpret_cast<HBRUSH>(
-        SendMessageW(GetParent(label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
-    if (background != nullptr) {
-        FillRect(dc, &box, background);
-    }
+    fillBackground(label, dc, box);
     SetBkMode(dc, TRANSPARENT);
     SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
     const std::wstring text = textOf(label);
     const int height = lineHeight(dc);
-    if (lines == Lines::one) {
+    if (drawing == layout::Drawing::oneLine) {
         const platform::ShapedLine whole(dc, text);
         if (whole.width() <= box.right) {
             whole.draw(box.right - whole.width(), (box.bottom - height) / 2, box);
@@ -41,16 +31,16 @@ void paint(HWND label, HDC dc, Lines lines)
     }
 }
 
-LRESULT labelProcedure(HWND label, UINT message, WPARAM wParam, LPARAM lParam, Lines lines)
+LRESULT labelProcedure(HWND label, UINT message, WPARAM wParam, LPARAM lParam, layout::Drawing drawing)
 {
     if (message != WM_PAINT) {
-        return CallWindowProcW(previousProcedure(label), label, message, wParam, lParam);
+        return subclass::callOwnProcedure(label, message, wParam, lParam);
     }
     PAINTSTRUCT paintStruct{};
     const HDC dc = BeginPaint(label, &paintStruct);
     const int saved = SaveDC(dc);
     try {
-        paint(label, dc, lines);
+        paint(label, dc, drawing);
     } catch (...) {
         // No exception may cross the window system; what is drawn so far stays.
     }
@@ -61,21 +51,20 @@ LRESULT labelProcedure(HWND label, UINT message, WPARAM wParam, LPARAM lParam, L
 
 LRESULT CALLBACK oneLineProcedure(HWND label, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return labelProcedure(label, message, wParam, lParam, Lines::one);
+    return labelProcedure(label, message, wParam, lParam, layout::Drawing::oneLine);
 }
 
-LRESULT CALLBACK wrappedProcedure(HWND label, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK brokenIntoLinesProcedure(HWND label, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return labelProcedure(label, message, wParam, lParam, Lines::wrapped);
+    return labelProcedure(label, message, wParam, lParam, layout::Drawing::brokenIntoLines);
 }
 
 }  // namespace
 
-void paintShaped(HWND label, Lines lines)
+void paintShaped(HWND label, layout::Drawing drawing)
 {
-    SetWindowLongPtrW(label, GWLP_USERDATA, GetWindowLongPtrW(label, GWLP_WNDPROC));
-    SetWindowLongPtrW(label, GWLP_WNDPROC,
-                      reinterpret_cast<LONG_PTR>(lines == Lines::one ? oneLineProcedure : wrappedProcedure));
+    subclass::replaceProcedure(label,
+                               drawing == layout::Drawing::oneLine ? oneLineProcedure : brokenIntoLinesProcedure);
 }
 
 }  // namespace captions

@@ -1,6 +1,5 @@
 #include "window/painted_option.h"
 
-#include "platform/dpi.h"
 #include "window/caption_text.h"
 
 #include <algorithm>
@@ -10,23 +9,19 @@ namespace captions {
 namespace {
 
 // The size of the mark that the common controls draw: 13 pixels at 96 dpi.
-int markSize(HWND option)
+int markSize(unsigned dpi)
 {
-    return MulDiv(12, static_cast<int>(platform::windowDpi(option)), 96) + 1;
+    return MulDiv(12, static_cast<int>(dpi), 96) + 1;
 }
 
-void paint(const NMCUSTOMDRAW& draw)
+void paint(const NMCUSTOMDRAW& draw, unsigned dpi)
 {
     const HWND option = draw.hdr.hwndFrom;
     const HDC dc = draw.hdc;
     const RECT box = draw.rc;
-    const auto background = reinterpret_cast<HBRUSH>(SendMessageW(
-        GetParent(option), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(option)));
-    if (background != nullptr) {
-        FillRect(dc, &box, background);
-    }
+    fillBackground(option, dc, box);
 
-    const int size = markSize(option);
+    const int size = markSize(dpi);
     const int middle = (box.top + box.bottom) / 2;
     RECT mark{box.right - size, middle - size / 2, box.right, middle - size / 2 + size};
     const LRESULT state = SendMessageW(option, BM_GETSTATE, 0, 0);
@@ -41,7 +36,7 @@ void paint(const NMCUSTOMDRAW& draw)
     SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(option, WM_GETFONT, 0, 0)));
     const std::wstring text = textOf(option);
     const int height = lineHeight(dc);
-    const int right = box.right - markRoom(option);
+    const int right = box.right - markRoom(dpi);
     const int top = middle - height / 2;
     RECT captionClip = box;
     captionClip.right = right;
@@ -58,20 +53,20 @@ void paint(const NMCUSTOMDRAW& draw)
 
 }  // namespace
 
-int markRoom(HWND option)
+int markRoom(unsigned dpi)
 {
-    const int size = markSize(option);
+    const int size = markSize(dpi);
     return size + size / 3;
 }
 
-LRESULT paintOption(const NMCUSTOMDRAW& draw)
+LRESULT paintOption(const NMCUSTOMDRAW& draw, unsigned dpi)
 {
     if (draw.dwDrawStage != CDDS_PREPAINT) {
         return CDRF_DODEFAULT;
     }
     const int saved = SaveDC(draw.hdc);
     try {
-        paint(draw);
+        paint(draw, dpi);
     } catch (...) {
         // No exception may cross the window system; what is drawn so far stays.
     }
