@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -34,6 +35,32 @@ bool logHasLinesEndingWith(size_t lineCount, const std::wstring& description)
 {
     const auto lines = logLines();
     return lines.size() == lineCount && lines.back().find(ansi(description)) != std::string::npos;
+}
+
+// The time at the end of a log line with each digit written as "9".
+std::string timeShape(const std::string& line)
+{
+    std::string shape = line.substr(line.find(" completed on ") + 14);
+    for (char& character : shape) {
+        character = std::isdigit(static_cast<unsigned char>(character)) ? '9' : character;
+    }
+    return shape;
+}
+
+std::wstring userLocaleText(LCTYPE item)
+{
+    wchar_t text[16]{};
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, text, 16);
+    return text;
+}
+
+// "dd/mm/yyyy hh:nn:ss" and the line break, with the user's date and time separators and each
+// digit written as "9".
+std::string userTimeShape()
+{
+    const std::wstring date = userLocaleText(LOCALE_SDATE);
+    const std::wstring time = userLocaleText(LOCALE_STIME);
+    return ansi(L"99" + date + L"99" + date + L"9999 99" + time + L"99" + time + L"99\r\n");
 }
 
 }  // namespace
@@ -98,7 +125,7 @@ TEST(E2e, ControlsStylesFocusAndTabOrderFollowTheLayoutAt96Dpi)
             EXPECT_TRUE(rightToLeft);
             break;
         case expected::Kind::button:
-            EXPECT_EQ(style & BS_TYPEMASK, static_cast<DWORD>(BS_PUSHBUTTON)) << "not a default push button";
+            EXPECT_TRUE((style & BS_TYPEMASK) <= BS_DEFPUSHBUTTON) << "a push button";
             break;
         case expected::Kind::image:
             EXPECT_EQ(style & SS_TYPEMASK, static_cast<DWORD>(SS_BITMAP));
@@ -113,10 +140,7 @@ TEST(E2e, ControlsStylesFocusAndTabOrderFollowTheLayoutAt96Dpi)
     ASSERT_TRUE(exitButton && install && option32 && option64);
     EXPECT_TRUE(isChecked(option32));
     EXPECT_FALSE(isChecked(option64));
-    GUITHREADINFO thread{};
-    thread.cbSize = sizeof thread;
-    ASSERT_TRUE(GetGUIThreadInfo(tool.process.threadId(), &thread));
-    EXPECT_EQ(thread.hwndFocus, exitButton) << "the focus starts on the exit button";
+    EXPECT_EQ(tool.focus(), exitButton) << "the focus starts on the exit button";
     std::vector<HWND> tabStops;
     for (HWND control : childrenOf(tool.window)) {
         if (GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) {
@@ -125,6 +149,12 @@ TEST(E2e, ControlsStylesFocusAndTabOrderFollowTheLayoutAt96Dpi)
     }
     EXPECT_EQ(tabStops, (std::vector<HWND>{exitButton, install, option32, option64}));
     EXPECT_EQ(GetNextDlgTabItem(tool.window, exitButton, FALSE), install);
+
+    // No default button: with the focus on an option, Enter presses neither button.
+    click(option32);
+    ASSERT_TRUE(tool.pressEnterOn(option32));
+    EXPECT_FALSE(tool.process.endsWithin(500ms)) << "Enter pressed the exit button";
+    EXPECT_FALSE(isShowingBox(tool.process.id())) << "Enter pressed the install button";
 }
 
 TEST(E2e, ControlsUseTheArabicFacesOfTheLayout)
@@ -160,9 +190,19 @@ TEST(E2e, EachOptionRunsItsScriptLogsOneLineAndReportsSuccess)
     ASSERT_TRUE(box);
     EXPECT_EQ(box->title, windowCaption);
     EXPECT_EQ(box->text, successText);
-    EXPECT_TRUE(exists(tool.marker(L"ran32")));
+    EXPECT_EQ(readBytes(tool.marker(L"ran32")), utf8(tool.folder)) << "the script starts in the program's folder";
     EXPECT_FALSE(exists(tool.marker(L"ran64")));
     EXPECT_TRUE(logHasLinesEndingWith(1, description32)) << readBytes(logPath);
+    EXPECT_EQ(timeShape(logLines()[0]), userTimeShape());
+
+    // The window gives the focus back to the install button, where Enter presses it.
+    removeFile(tool.marker(L"ran32"));
+    ASSERT_TRUE(tool.pressEnterOn(install));
+    box = answerNextBox(tool.process.id(), 30s);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, successText);
+    EXPECT_TRUE(exists(tool.marker(L"ran32")));
+    EXPECT_TRUE(logHasLinesEndingWith(2, description32)) << readBytes(logPath);
 
     click(tool.child(L"Button", expected::option64.caption));
     click(install);
@@ -172,7 +212,7 @@ TEST(E2e, EachOptionRunsItsScriptLogsOneLineAndReportsSuccess)
     EXPECT_TRUE(isChecked(tool.child(L"Button", expected::option64.caption)));
     EXPECT_FALSE(isChecked(tool.child(L"Button", expected::option32.caption)));
     EXPECT_TRUE(exists(tool.marker(L"ran64")));
-    EXPECT_TRUE(logHasLinesEndingWith(2, description64)) << readBytes(logPath);
+    EXPECT_TRUE(logHasLinesEndingWith(3, description64)) << readBytes(logPath);
 }
 
 TEST(E2e, MissingScriptGivesTheSystemsErrorAndNoLog)
@@ -213,17 +253,20 @@ TEST(E2e, InstallDuringAWaitFinishesFirstAndTheWindowStaysResponsive)
     EXPECT_TRUE(logHasLinesEndingWith(2, description32)) << readBytes(logPath);
 }
 
-TEST(E2e, ExitButtonAndCloseBoxEndTheProgramWithoutABox)
+TEST(E2e, ExitButtonEnterAtStartAndCloseBoxEndTheProgramWithoutABox)
 {
-    for (const bool byButton : {true, false}) {
-        RunningTool tool(testName() + (byButton ? L" button" : L" close box"));
+    for (const std::wstring way : {L"button", L"Enter", L"close box"}) {
+        RunningTool tool(testName() + L" " + way);
         tool.start();
-        if (byButton) {
-            click(tool.child(L"Button", expected::exitButton.caption));
+        const HWND exitButton = tool.child(L"Button", expected::exitButton.caption);
+        if (way == L"button") {
+            click(exitButton);
+        } else if (way == L"Enter") {
+            ASSERT_TRUE(tool.pressEnterOn(exitButton));
         } else {
             PostMessageW(tool.window, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
-        ASSERT_TRUE(tool.process.endsWithin(10s)) << byButton << ": a box would keep the program running";
+        ASSERT_TRUE(tool.process.endsWithin(10s)) << utf8(way) << ": a box would keep the program running";
         EXPECT_EQ(tool.process.exitCode(), 0u);
         EXPECT_FALSE(exists(logPath));
     }

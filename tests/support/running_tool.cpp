@@ -6,6 +6,8 @@
 #include "tests/support/texts.h"
 #include "tests/support/window_queries.h"
 
+#include <thread>
+
 namespace testing_support {
 
 using namespace std::chrono_literals;
@@ -39,7 +41,8 @@ std::wstring RunningTool::marker(const std::wstring& name) const
 
 void RunningTool::start()
 {
-    process = StartedProcess(folder + L"\\NorvasquelSetup.exe", L"", folder);
+    // Started from another folder than its own: what it starts must not depend on that.
+    process = StartedProcess(folder + L"\\NorvasquelSetup.exe", L"", e2eRoot);
     if (process.started()) {
         window = waitForTopWindow(process, windowCaption, 10s);
     }
@@ -48,6 +51,26 @@ void RunningTool::start()
 HWND RunningTool::child(const wchar_t* windowClass, const std::wstring& text) const
 {
     return childOf(window, windowClass, text);
+}
+
+HWND RunningTool::focus() const
+{
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    return GetGUIThreadInfo(process.threadId(), &thread) ? thread.hwndFocus : nullptr;
+}
+
+bool RunningTool::pressEnterOn(HWND control) const
+{
+    for (auto waited = 0ms; focus() != control; waited += 20ms) {
+        if (waited > 10s) {
+            return false;
+        }
+        std::this_thread::sleep_for(20ms);
+    }
+    PostMessageW(control, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageW(control, WM_KEYUP, VK_RETURN, 0xC01C0001);
+    return true;
 }
 
 bool RunningTool::writeFontsFromInside() const

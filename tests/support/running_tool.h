@@ -20,13 +20,19 @@ public:
     RunningTool(const RunningTool&) = delete;
     RunningTool& operator=(const RunningTool&) = delete;
 
-    // Components\IsBITSBitNorvasquel.bat: leaves the marker "ranBITS", optionally waits for
+    // Components\IsBITSBitNorvasquel.bat: leaves the marker "ranBITS", which holds the folder
+    // that the script started in, in UTF-8, optionally waits for
     // "releaseBITS", and ends with exit code 0.
     void writeScript(int bits, bool waitForRelease) const;
     void start();
     // The main window's child of that class (any case) and text, or null.
     HWND child(const wchar_t* windowClass, const std::wstring& text) const;
     std::wstring marker(const std::wstring& name) const;
+    // The control that has the program's keyboard focus, or null.
+    HWND focus() const;
+    // Waits up to 10 s for the focus to be on the control, then presses Enter there as the
+    // keyboard would; false if the focus did not come.
+    bool pressEnterOn(HWND control) const;
     // Has font_probe.dll write fontsFile from inside the program; false if the hook did not run there.
     bool writeFontsFromInside() const;
 
