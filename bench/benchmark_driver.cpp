@@ -1,8 +1,8 @@
 // benchmark_driver [--quick]
 // The benchmark that tools/benchmark.sh runs under Wine. It drives each program from outside,
 // through its windows, as a person would, and measures:
-//   - against the polling reference (busy_wait_reference.exe, the first design's wait, log line
-//     and box): the processor time that the program and the wineserver use while a setup script
+//   - against the polling reference (busy_wait_reference.exe: a wait that asks for the script's
+//     exit code in a loop with no pause, then the same log line and box): the processor time that the program and the wineserver use while a setup script
 //     runs, how fast the program's window answers WM_NULL during that wait, and, in three runs,
 //     how long after the script's end the success box is on screen;
 //   - against the least a window costs (minimal_window.exe): how long the window takes to come

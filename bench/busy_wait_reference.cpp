@@ -1,7 +1,8 @@
-// busy_wait_reference: the polling reference, the first design's wait kept as a yardstick.
+// busy_wait_reference: the polling reference, a yardstick for the tool's wait. It waits by asking
+// for the script's exit code in a loop with no pause, then writes the line and shows the box.
 // Its window has the tool's caption and an install button with the tool's text and id. The
 // button starts Components\Is32BitNorvasquel.bat beside the program through cmd.exe, exactly as
-// the tool does, and then does what the first design did: it opens the process by its id with
+// the tool does, and then waits by polling: it opens the process by its id with
 // PROCESS_QUERY_INFORMATION and loops, asking for the exit code and handling every pending
 // message, with no pause, until the code is no longer STILL_ACTIVE (259); then it appends the
 // completion line to c:\InstallationLog.txt through the tool's writer and shows the tool's
@@ -26,9 +27,9 @@ namespace {
 void install(HWND window)
 {
     const std::wstring folder = platform::applicationFolder();
-    const std::wstring script = folder + L"\\" + std::wstring(commands::scriptFor(true));
-    // Like the first design's Shell(), keep only the process id.
-    const unsigned long id = platform::startProgram(platform::systemFolder() + L"\\cmd.exe",
+    const std::wstring script = folder + L"\\" + std::wstring(commands::scriptFor(commands::option32));
+    // Keep only the process id: the wait opens the process by it.
+    const unsigned long id = platform::startProgram(platform::systemFolder() + L"\\" + commands::interpreter,
                                                     commands::interpreterCommandLine(script), folder,
                                                     SW_SHOWNORMAL)
                                  .id;

@@ -2,11 +2,14 @@
 // the four captions (measuring, breaking Label2 into lines, drawing) into a memory bitmap of the
 // window's size, in the fonts of the window. Prints both in milliseconds.
 #include "platform/shaped_line.h"
+#include "tests/e2e/window_table.h"
 #include "window/caption_text.h"
 
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -23,21 +26,26 @@ HFONT font(int height, int weight)
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Arabic Transparent");
 }
 
+// As the window draws them: Label2 broken into lines to its width, the others on one line,
+// flush with their right edge; an option's caption left of its mark (17 pixels with the gap).
 void drawCaptions(HDC dc)
 {
-    const RECT page{0, 0, 567, 314};
-    SelectObject(dc, font(19, FW_BOLD));
-    int top = 16;
-    for (const std::wstring& line : captions::brokenLines(
-             dc, L"إصلاح أو إعادة تثبيت ملفات نظام التشغيل الذي يحتاجها برنامج الطرمزي للمخزون والمحاسبة", 349)) {
-        captions::drawFlushRight(dc, line, 553, top, page);
-        top += captions::lineHeight(dc);
+    const RECT page{0, 0, expected::clientWidth, expected::clientHeight};
+    for (const expected::Control& item : expected::controls) {
+        if (item.kind != expected::Kind::label && item.kind != expected::Kind::option) {
+            continue;
+        }
+        DeleteObject(SelectObject(dc, font(item.fontHeight, item.weight)));
+        const int right = item.box.right - (item.kind == expected::Kind::option ? 17 : 0);
+        const std::vector<std::wstring> lines =
+            &item == &expected::label2 ? captions::brokenLines(dc, item.caption, item.box.right - item.box.left)
+                                       : std::vector<std::wstring>{item.caption};
+        int top = item.box.top;
+        for (const std::wstring& line : lines) {
+            captions::drawFlushRight(dc, line, right, top, page);
+            top += captions::lineHeight(dc);
+        }
     }
-    DeleteObject(SelectObject(dc, font(17, FW_BOLD)));
-    captions::drawFlushRight(dc, L"حدد نظام التشغيل المراد تثبيت أو إصلاح ملفاته :", 553, 120, page);
-    DeleteObject(SelectObject(dc, font(19, FW_NORMAL)));
-    captions::drawFlushRight(dc, L"نظام تشغيل 32 بت", 536, 152, page);
-    captions::drawFlushRight(dc, L"نظام تشغيل 64 بت", 536, 184, page);
     DeleteObject(SelectObject(dc, GetStockObject(SYSTEM_FONT)));
 }
 
@@ -52,7 +60,7 @@ int wmain()
 
     const HDC screen = GetDC(nullptr);
     const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 567, 314);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, expected::clientWidth, expected::clientHeight);
     const HGDIOBJ previous = SelectObject(dc, bitmap);
     // Wine reads the system's fonts at a process's first font; the window pays that anyway.
     TEXTMETRICW metrics;

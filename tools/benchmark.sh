@@ -1,6 +1,7 @@
 #!/bin/sh
 # benchmark.sh: what waiting for a setup script costs the tool, how fast its window comes and
-# what it weighs, against the polling reference (the first design's wait) and a minimal window.
+# what it weighs, against the polling reference (a wait that asks for the script's exit code in a
+# loop with no pause, then the same line and box) and a minimal window.
 # Installs what is missing, builds what the benchmark needs into build/, runs
 # build/bench/benchmark_driver.exe under Wine in the build's prefix, build/wineprefix, on a
 # display of its own inside a Wine virtual desktop, prints its tables and writes them, with a

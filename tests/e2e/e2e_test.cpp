@@ -75,8 +75,8 @@ TEST(E2e, ControlsStylesFocusAndTabOrderFollowTheLayoutAt96Dpi)
     ReleaseDC(nullptr, screen);
     RECT client{};
     GetClientRect(tool.window, &client);
-    EXPECT_EQ(client.right, 567);
-    EXPECT_EQ(client.bottom, 314);
+    EXPECT_EQ(client.right, expected::clientWidth);
+    EXPECT_EQ(client.bottom, expected::clientHeight);
     const DWORD formStyle = GetWindowLongW(tool.window, GWL_STYLE);
     for (const DWORD bit : {WS_CAPTION, WS_SYSMENU, WS_MINIMIZEBOX, WS_MAXIMIZEBOX, WS_THICKFRAME}) {
         EXPECT_EQ(formStyle & bit, bit) << std::hex << bit;

@@ -25,7 +25,8 @@ TEST(E2e, WindowIsWhiteWithABlueBannerDarkBlueHeadingAndPlainButtons)
     const auto white = [](COLORREF colour) { return colour == expected::white; };
     EXPECT_EQ(picture.count({200, 240, 201, 241}, white), 1);
     EXPECT_EQ(picture.count({300, 100, 301, 101}, white), 1);
-    EXPECT_EQ(picture.count({170, 0, 191, 314}, white), 21 * 314) << "nothing between the banner and the text";
+    EXPECT_EQ(picture.count({170, 0, 191, expected::clientHeight}, white), 21 * expected::clientHeight)
+        << "nothing between the banner and the text";
     EXPECT_GT(picture.count(expected::label2.box, [](COLORREF c) { return similar(c, expected::darkBlue, 24); }), 50)
         << "Label2's letters are dark blue";
     const RECT banner = expected::image1.box;
