@@ -2,7 +2,7 @@
 
 #include "window/subclass.h"
 
-namespace captions {
+namespace buttons {
 
 namespace {
 
@@ -25,4 +25,4 @@ void makeDefaultWhileFocused(HWND button)
     subclass::replaceProcedure(button, buttonProcedure);
 }
 
-}  // namespace captions
+}  // namespace buttons

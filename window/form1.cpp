@@ -178,7 +178,7 @@ void Form1::createControls()
         if (item.drawing == layout::Drawing::oneLine || item.drawing == layout::Drawing::brokenIntoLines) {
             captions::paintShaped(control(item.id), item.drawing);
         } else if (layout::isPushButton(item)) {
-            captions::makeDefaultWhileFocused(control(item.id));
+            buttons::makeDefaultWhileFocused(control(item.id));
         }
     }
 
