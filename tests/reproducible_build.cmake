@@ -1,6 +1,6 @@
-# cmake -DSOURCE_DIR=... -DWORK_DIR=... -DTOOLCHAIN_FILE=... -P reproducible_build.cmake
-# Builds the program twice, each time in a fresh folder of its own, and packs the release
-# archive from each build as tools/release.sh does. Fails unless the two executables and the two
+# cmake -DSOURCE_DIR=... -DWORK_DIR=... -P reproducible_build.cmake
+# Builds the program twice as tools/release.sh does (tools/build-release.sh), each time in a
+# fresh folder of its own, and packs the release archive from each build. Fails unless the two executables and the two
 # archives have the same SHA-256, and unless the archive holds the build's executable, with fixed
 # times, order, permissions and owner, a SHA256SUMS that holds, and the guide as Notepad text.
 # Without docs/guide.ar.md there is no archive: it then compares the executables only and says
@@ -8,13 +8,7 @@
 set(guide ${SOURCE_DIR}/docs/guide.ar.md)
 foreach(build first second)
     set(folder ${WORK_DIR}/${build})
-    file(REMOVE_RECURSE ${folder})
-    execute_process(
-        COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${folder} -G "Unix Makefiles"
-            -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN_FILE} -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-        OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
-    execute_process(
-        COMMAND ${CMAKE_COMMAND} --build ${folder} --target NorvasquelSetup --parallel 2
+    execute_process(COMMAND sh ${SOURCE_DIR}/tools/build-release.sh ${folder}
         OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
     file(SHA256 ${folder}/bin/NorvasquelSetup.exe hash_${build})
     message(STATUS "${build} build: ${hash_${build}}")

@@ -11,10 +11,7 @@ if [ ! -f docs/guide.ar.md ]; then
 fi
 tools/install-dependencies.sh
 build=$root/build/release
-rm -rf "$build"
-cmake -S . -B "$build" -G "Unix Makefiles" --toolchain cmake/toolchain-mingw-i686.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" --target NorvasquelSetup --parallel 2
+tools/build-release.sh "$build"
 archive=$(tools/pack-release.sh "$build")
 mkdir -p dist
 cp "$archive" dist/
