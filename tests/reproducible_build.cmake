@@ -1,8 +1,9 @@
 # cmake -DSOURCE_DIR=... -DWORK_DIR=... -P reproducible_build.cmake
 # Builds the program twice as tools/release.sh does (tools/build-release.sh), each time in a
-# fresh folder of its own, and packs the release archive from each build. Fails unless the two executables and the two
-# archives have the same SHA-256, and unless the archive holds the build's executable, with fixed
-# times, order, permissions and owner, a SHA256SUMS that holds, and the guide as Notepad text.
+# fresh folder of its own, and packs the release archive from each build. Fails unless the two
+# executables and the two archives have the same SHA-256, and unless the archive holds the
+# build's executable, with fixed times, order, permissions and owner, a SHA256SUMS that holds,
+# and the guide as Notepad text that sends the reader to no file the archive lacks.
 # Without docs/guide.ar.md there is no archive: it then compares the executables only and says
 # that it skipped the rest.
 set(guide ${SOURCE_DIR}/docs/guide.ar.md)
@@ -89,6 +90,9 @@ else()
     file(READ ${unpacked}/guide.ar.txt text)
     if(text MATCHES "(</?div|!\\[|\\]\\(|\\*\\*|`|\n#)")
         message(FATAL_ERROR "guide.ar.txt keeps markdown: ${CMAKE_MATCH_1}")
+    endif()
+    if(text MATCHES "([^ \n]+\\.(md|png)|README)")
+        message(FATAL_ERROR "guide.ar.txt sends the reader to ${CMAKE_MATCH_1}, which the archive lacks")
     endif()
 endif()
 file(REMOVE_RECURSE ${WORK_DIR})
