@@ -1,15 +1,18 @@
 #!/bin/sh
-# pack-release.sh BUILD
+# pack-release.sh BUILD PROGRAM
 # Packs the archive that users download from the 32-bit Release build in the folder BUILD, as
-# BUILD/NorvasquelSetup-<version>.zip, and prints its path. It holds the program, the guide as
+# BUILD/NorvasquelSetup-<version>.zip, and prints its path. It holds PROGRAM (the build's
+# NorvasquelSetup.exe, or that executable signed) as NorvasquelSetup.exe, the guide as
 # text for Notepad, the notices of the libraries that the static link puts into the program
-# with their licence texts, and SHA256SUMS. Its bytes depend only on the commit and the
-# toolchain: every entry has the commit's time, in a fixed order, fixed permissions, no owner.
+# with their licence texts, and SHA256SUMS. Its bytes depend only on the commit, the toolchain
+# and the signature, if any: every entry has the commit's time, in a fixed order, fixed
+# permissions, no owner.
 set -eu
 LC_ALL=C
 export LC_ALL
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$1" && pwd)
+program=$2
 guide=$root/docs/guide.ar.md
 if [ ! -f "$guide" ]; then
     echo "pack-release.sh: $guide is missing: the archive carries the guide." >&2
@@ -33,7 +36,8 @@ package_version() {
     dpkg-query -W -f='${Version}' "$1"
 }
 
-cp "$build/bin/NorvasquelSetup.exe" "$stage/"
+# Executable whatever made it: the signer writes its output without the execute bits.
+install -m 755 "$program" "$stage/NorvasquelSetup.exe"
 "$root/tools/markdown-to-text.sh" <"$guide" | notepad_text >"$stage/guide.ar.txt"
 # What a link map of the program shows it takes from the toolchain's libraries, and the licence
 # of each part as the packages' copyright files give it.
