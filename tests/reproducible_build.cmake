@@ -14,7 +14,8 @@ foreach(build first second)
     file(SHA256 ${folder}/bin/NorvasquelSetup.exe hash_${build})
     message(STATUS "${build} build: ${hash_${build}}")
     if(EXISTS ${guide})
-        execute_process(COMMAND sh ${SOURCE_DIR}/tools/pack-release.sh ${folder} ${folder}/bin/NorvasquelSetup.exe
+        execute_process(
+            COMMAND sh ${SOURCE_DIR}/tools/pack-release.sh ${folder} ${folder}/bin/NorvasquelSetup.exe
             OUTPUT_VARIABLE archive_${build} OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
         file(SHA256 ${archive_${build}} archive_hash_${build})
         message(STATUS "${build} archive: ${archive_hash_${build}}")
