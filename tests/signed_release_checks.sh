@@ -29,9 +29,11 @@ cp "$program" unsigned.exe
 sh "$root/tools/sign.sh" unsigned.exe signed.exe
 verify() { osslsigncode verify -CAfile certificate.pem -in "$1" >verified.txt 2>&1; }
 verify signed.exe || { cat verified.txt; fail "the signature does not verify"; }
-grep -q "Message digest algorithm *: SHA256" verified.txt &&
-    grep -q "Text description: NorvasquelSetup" verified.txt ||
-    { cat verified.txt; fail "the signature is not SHA-256, or not described as NorvasquelSetup"; }
+if ! grep -q "Message digest algorithm *: SHA256" verified.txt ||
+    ! grep -q "Text description: NorvasquelSetup" verified.txt; then
+    cat verified.txt
+    fail "the signature is not SHA-256, or not described as NorvasquelSetup"
+fi
 osslsigncode remove-signature -in signed.exe -out removed.exe >/dev/null
 cmp removed.exe "$program" || fail "signed.exe without its signature is not the build's program"
 
