@@ -1,25 +1,21 @@
-# cmake -DSOURCE_DIR=... -DWORK_DIR=... -DTOOLCHAIN_FILE=... -P reproducible_build.cmake
-# Builds the program twice, each time in a fresh folder of its own, and packs the release
-# archive from each build as tools/release.sh does. Fails unless the two executables and the two
-# archives have the same SHA-256, and unless the archive holds the build's executable, with fixed
-# times, order, permissions and owner, a SHA256SUMS that holds, and the guide as Notepad text.
+# cmake -DSOURCE_DIR=... -DWORK_DIR=... -P reproducible_build.cmake
+# Builds the program twice as tools/release.sh does (tools/build-release.sh), each time in a
+# fresh folder of its own, and packs the release archive from each build. Fails unless the two
+# executables and the two archives have the same SHA-256, and unless the archive holds the
+# build's executable, with fixed times, order, permissions and owner, a SHA256SUMS that holds,
+# and the guide as Notepad text that sends the reader to no file the archive lacks.
 # Without docs/guide.ar.md there is no archive: it then compares the executables only and says
 # that it skipped the rest.
 set(guide ${SOURCE_DIR}/docs/guide.ar.md)
 foreach(build first second)
     set(folder ${WORK_DIR}/${build})
-    file(REMOVE_RECURSE ${folder})
-    execute_process(
-        COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${folder} -G "Unix Makefiles"
-            -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN_FILE} -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-        OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
-    execute_process(
-        COMMAND ${CMAKE_COMMAND} --build ${folder} --target NorvasquelSetup --parallel 2
+    execute_process(COMMAND sh ${SOURCE_DIR}/tools/build-release.sh ${folder}
         OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
     file(SHA256 ${folder}/bin/NorvasquelSetup.exe hash_${build})
     message(STATUS "${build} build: ${hash_${build}}")
     if(EXISTS ${guide})
-        execute_process(COMMAND sh ${SOURCE_DIR}/tools/pack-release.sh ${folder}
+        execute_process(
+            COMMAND sh ${SOURCE_DIR}/tools/pack-release.sh ${folder} ${folder}/bin/NorvasquelSetup.exe
             OUTPUT_VARIABLE archive_${build} OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
         file(SHA256 ${archive_${build}} archive_hash_${build})
         message(STATUS "${build} archive: ${archive_hash_${build}}")
@@ -95,6 +91,9 @@ else()
     file(READ ${unpacked}/guide.ar.txt text)
     if(text MATCHES "(</?div|!\\[|\\]\\(|\\*\\*|`|\n#)")
         message(FATAL_ERROR "guide.ar.txt keeps markdown: ${CMAKE_MATCH_1}")
+    endif()
+    if(text MATCHES "([^ \n]+\\.(md|png)|README)")
+        message(FATAL_ERROR "guide.ar.txt sends the reader to ${CMAKE_MATCH_1}, which the archive lacks")
     endif()
 endif()
 file(REMOVE_RECURSE ${WORK_DIR})

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs, on Debian 12, what building and running the tool under Wine needs, and packing its
-# release archive (git dates it, strip-nondeterminism makes it reproducible).
+# release archive (git dates it, strip-nondeterminism makes it reproducible, osslsigncode signs
+# the program, and the signing test makes its certificate with openssl).
 # Runs as root, or through sudo. Packages already present are left alone.
 set -eu
 # From an empty environment the shell's own search path is all there is; dpkg needs it exported.
@@ -9,7 +10,7 @@ export PATH
 packages="cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest
 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick fonts-noto-ui-core fonts-dejavu-core locales
-git strip-nondeterminism"
+git strip-nondeterminism osslsigncode openssl"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
