@@ -1,10 +1,11 @@
 // demo_driver PROGRAM FOLDER [install|look]
 // Drives the tool for tools/run.sh and tools/screenshot.sh as a person would. It starts
 // PROGRAM, waits for its window, writes the window's rectangle to FOLDER\window.txt and waits
-// for FOLDER\go (made once the caller has taken its screenshot). With "install" (the default)
-// it then presses "تحميل", reads the message box that follows and presses its OK button; at
-// the end it presses "خروج" and waits for the tool to close. What it saw goes, in UTF-8, to
-// FOLDER\report.txt; a failure is reported there as "error=...".
+// for FOLDER\window.go (made once the caller has taken its screenshot). With "install" (the
+// default) it then presses "تحميل", reads the message box that follows, shows the caller the
+// box the same way (box.txt, box.go) and presses its OK button; at the end it presses "خروج"
+// and waits for the tool to close. What it saw goes, in UTF-8, to FOLDER\report.txt; a failure
+// is reported there as "error=...".
 #include "tests/support/files.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/texts.h"
@@ -39,6 +40,25 @@ int fail(const std::wstring& reason)
     return 1;
 }
 
+// Writes the window's rectangle to NAME.txt and waits until the caller, having taken its
+// screenshot, makes NAME.go; false if it never does.
+bool showToCaller(const std::wstring& name, HWND window)
+{
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    writeFile(name + L".txt", std::to_wstring(frame.left) + L" " + std::to_wstring(frame.top) + L" " +
+                                  std::to_wstring(frame.right - frame.left) + L" " +
+                                  std::to_wstring(frame.bottom - frame.top) + L"\n");
+    const std::wstring go = folder + L"\\" + name + L".go";
+    for (int tries = 0; GetFileAttributesW(go.c_str()) == INVALID_FILE_ATTRIBUTES; ++tries) {
+        if (tries == 1200) {
+            return false;
+        }
+        Sleep(50);
+    }
+    return true;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -57,17 +77,8 @@ int wmain(int argc, wchar_t** argv)
     if (window == nullptr) {
         return fail(L"the tool showed no window captioned " + std::wstring(windowCaption));
     }
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    writeFile(L"window.txt", std::to_wstring(frame.left) + L" " + std::to_wstring(frame.top) + L" " +
-                                 std::to_wstring(frame.right - frame.left) + L" " +
-                                 std::to_wstring(frame.bottom - frame.top) + L"\n");
-    const std::wstring go = folder + L"\\go";
-    for (int tries = 0; GetFileAttributesW(go.c_str()) == INVALID_FILE_ATTRIBUTES; ++tries) {
-        if (tries == 1200) {
-            return fail(L"no go from the caller");
-        }
-        Sleep(50);
+    if (!showToCaller(L"window", window)) {
+        return fail(L"no go from the caller");
     }
 
     std::wstring report;
@@ -77,9 +88,15 @@ int wmain(int argc, wchar_t** argv)
             return fail(L"no button " + std::wstring(installCaption));
         }
         PostMessageW(installButton, BM_CLICK, 0, 0);
-        const auto box = answerNextBox(process.id(), std::chrono::minutes(1));
+        bool shown = true;
+        const auto box = answerNextBox(process.id(), std::chrono::minutes(1), [&](const SeenBox&) {
+            shown = showToCaller(L"box", topWindowOf(process.id(), L"#32770"));
+        });
         if (!box) {
             return fail(L"no message box after pressing " + std::wstring(installCaption));
+        }
+        if (!shown) {
+            return fail(L"no go from the caller");
         }
         report += L"title=" + box->title + L"\ntext=" + box->text + L"\n";
     }

@@ -8,7 +8,10 @@ set -eu
 . "$(dirname "$0")/wine-env.sh"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making the Wine prefix $WINEPREFIX (about 15 s, once)"
-    wineboot --init >/dev/null 2>&1
+    # The prefix keeps the character set of the locale it is made under in its system fonts
+    # (title bars, message boxes, menus). Made under the Arabic one, they ask for a face with
+    # Arabic letters under every locale; made under another, Wine may pick one without them.
+    LC_ALL=ar_SA.UTF-8 wineboot --init >/dev/null 2>&1
 fi
 # Debian's Wine leaves its own fonts out of the prefix; without Marlett the title bar's
 # buttons show as letters.

@@ -6,7 +6,7 @@
 #   Without one, a demonstration runs on a display of its own (Xvfb), under the Arabic locale
 #   (ANSI code page 1256, as on an Arabic Windows): tools/demonstrate.sh presses install as a
 #   person would and answers the message box, and prints what the box said, the new line of
-#   c:\InstallationLog.txt in UTF-8 and a screenshot of the window.
+#   c:\InstallationLog.txt in UTF-8 and screenshots of the window and of the box.
 # run.sh --screenshot FILE: only takes the screenshot, on a display of its own, into FILE.
 set -eu
 cd "$(dirname "$0")/.."
@@ -49,6 +49,7 @@ look) tools/with-display.sh tools/wine-desktop.sh tools/demonstrate.sh "$demo/No
 install)
     echo "There is no display (\$DISPLAY is not set): running a demonstration under Xvfb instead."
     LANG=ar_SA.UTF-8 LC_ALL=ar_SA.UTF-8 tools/with-display.sh tools/wine-desktop.sh \
-        tools/demonstrate.sh "$demo/NorvasquelSetup.exe" install "$root/build/demo-window.png" || status=$? ;;
+        tools/demonstrate.sh "$demo/NorvasquelSetup.exe" install "$root/build/demo-window.png" \
+        "$root/build/demo-box.png" || status=$? ;;
 esac
 exit "$status"

@@ -1,6 +1,7 @@
 # Sourced once by every script that runs Wine, after Wine is installed (tools/setup.sh installs
-# it): the one place that sets the build and Wine settings. Sets $root, $preset and $build, and
-# exports WINEPREFIX, WINEDEBUG and a UTF-8 locale.
+# it, and cmake): the one place that sets the build and Wine settings. Sets $root, $preset and
+# $build, the preset's build folder as CMakePresets.json states it, and exports WINEPREFIX,
+# WINEDEBUG and a UTF-8 locale.
 # The caller's script lives one folder below the project's root.
 root=$(cd "$(dirname "$0")/.." && pwd)
 # The program is 32-bit, and its tests run that build where this machine can run 32-bit
@@ -8,13 +9,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 # code built for 64-bit Windows, under Wine's 64-bit loader.
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then
     preset=mingw-i686
-    build=$root/build
 else
     preset=mingw-x86_64
-    build=$root/build/x86_64
     PATH=$root/tools/wine64:$PATH
     export WINELOADER=/usr/lib/wine/wine64
 fi
+build=$(cmake -DPRESET="$preset" -P "$root/tools/preset-folder.cmake")
 # From an empty environment the shell's own search path is all there is; cmake and ctest find
 # their modules through it.
 export PATH
