@@ -38,12 +38,13 @@ void installSupportFiles(SetupWindow& window)
     refuseUnsafeFolder(folder);
     requireScriptFile(script);
 
+    logging::SessionEndHold hold(window);
     platform::StartedProcess started = platform::startProgram(
         platform::systemFolder() + L"\\" + interpreter, interpreterCommandLine(script), folder, SW_SHOWNORMAL);
     window.recordSetupProcessId(static_cast<std::int32_t>(started.id));
 
     const std::wstring description = processDescription(window.optionCaption(marked));
-    logging::waitForProcess(window, std::move(started.handle), description);
+    logging::waitForProcess(window, std::move(started.handle), description, std::move(hold));
 }
 
 }  // namespace commands

@@ -36,7 +36,8 @@ void appendCompletionLine(const std::wstring& processName)
     writeFileData(completionLine(processName, time), L"Append", logFolder, logName);
 }
 
-void waitForProcess(const CompletionWindow& window, platform::ScopedHandle process, const std::wstring& processName)
+void waitForProcess(const CompletionWindow& window, platform::ScopedHandle process, const std::wstring& processName,
+                    SessionEndHold hold)
 {
     platform::waitHandlingEvents(process.get());
     const unsigned long exitCode = platform::exitCodeOf(process.get());
@@ -51,6 +52,8 @@ void waitForProcess(const CompletionWindow& window, platform::ScopedHandle proce
         }
         throw;
     }
+    // The boxes that follow may wait for the user as long as they like; they hold nothing up.
+    hold.release();
     if (!isSuccess(exitCode)) {
         throw failedScript(exitCode);
     }

@@ -56,10 +56,13 @@ void writeWhole(HANDLE file, const std::wstring& path, const std::wstring& text)
 
 void appendTo(const std::wstring& path, const std::wstring& text)
 {
-    const platform::ScopedHandle file = platform::openOrCreateForWriting(path);
+    // A backup or a scanner that has the file open, and another writer's lock, are waited out
+    // together, for one second in all.
+    const platform::Deadline deadline = platform::patienceFromNow();
+    const platform::ScopedHandle file = platform::openOrCreateForWriting(path, deadline);
     refuseLinks(file.get(), path);
     // Locked before the end is looked up, so that no other writer's line lands in between.
-    const platform::WholeFileLock lock(file.get());
+    const platform::WholeFileLock lock(file.get(), deadline);
     platform::moveToEnd(file.get());
     writeWhole(file.get(), path, text);
 }

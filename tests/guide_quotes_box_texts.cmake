@@ -1,10 +1,12 @@
 # cmake -DSOURCE_DIR=... -P guide_quotes_box_texts.cmake
 # Fails unless the users' guide, docs/guide.ar.md, quotes word for word every text of the
-# program's own that a message box can show, so that the guide cannot fall behind the program.
+# program's own that a message box can show, and the reason that Windows shows when the user
+# signs out during an install, so that the guide cannot fall behind the program.
 #
 # Which texts: a box shows what a message box call is given, or the description of an Error
 # (every Error ends in a box). So in the program's sources, every statement that calls a
-# message box (MessageBoxW, showMessageBox, showOutOfMemoryBox) or makes an Error gives its
+# message box (MessageBoxW, showMessageBox, showOutOfMemoryBox), registers a reason
+# (ShutdownBlockReasonCreate) or makes an Error gives its
 # wide literals, and the wide constants that it names (the handler's location, the boxes'
 # title). An Error that the system's number describes (raiseLastError) adds no text. Literals
 # side by side make one text. A text is cut where a number, a path or the system's description
@@ -67,7 +69,7 @@ foreach(source IN LISTS sources)
             string(SUBSTRING "${rest}" ${end} -1 rest)
         endif()
         string(REGEX REPLACE "${literal}" "" names "${statement}")
-        if(NOT names MATCHES "MessageBox|OutOfMemoryBox|${identifier_edge}Error[ \t]*[({A-Za-z_]")
+        if(NOT names MATCHES "MessageBox|OutOfMemoryBox|ShutdownBlockReasonCreate|${identifier_edge}Error[ \t]*[({A-Za-z_]")
             continue()
         endif()
         while(statement MATCHES "${adjacent_literals}")

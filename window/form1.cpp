@@ -145,6 +145,8 @@ LRESULT Form1::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     case WM_ACTIVATE:
         onActivate(wParam);
         return 0;
+    case WM_QUERYENDSESSION:
+        return sessionEnd_.allowsEnd() ? TRUE : FALSE;
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;

@@ -2,6 +2,7 @@
 #include "commands/setup_window.h"
 #include "platform/owned.h"
 #include "window/layout.h"
+#include "window/session_end_block.h"
 
 #include <windows.h>
 
@@ -29,6 +30,8 @@ public:
     std::wstring optionCaption(int index) const override;
     void recordSetupProcessId(std::int32_t id) override { setupProcessId = id; }
     void close() override;
+    void holdSessionEnd() override { sessionEnd_.hold(window_); }
+    void letSessionEnd() override { sessionEnd_.let(window_); }
 
     // The process id of the script that the last install started.
     std::int32_t setupProcessId = 0;
@@ -59,4 +62,5 @@ private:
     HWND focusToRestore_ = nullptr;
     std::wstring lastCaption_ = layout::caption;
     Scaled scaled_;
+    session::EndBlock sessionEnd_;
 };

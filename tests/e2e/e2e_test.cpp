@@ -236,7 +236,16 @@ TEST(E2e, InstallDuringAWaitFinishesFirstAndTheWindowStaysResponsive)
     const HWND install = tool.child(L"Button", expected::install.caption);
     click(install);
     ASSERT_TRUE(waitForFile(tool.marker(L"ran32")));
-    EXPECT_NE(SendMessageTimeoutW(tool.window, WM_NULL, 0, 0, SMTO_BLOCK, 2000, nullptr), 0);
+    const auto answer = [&](UINT message, WPARAM wParam, LPARAM lParam) {
+        DWORD_PTR result = 0;
+        EXPECT_NE(SendMessageTimeoutW(tool.window, message, wParam, lParam, SMTO_BLOCK, 2000, &result), 0);
+        return result;
+    };
+    answer(WM_NULL, 0, 0);
+    // Signing out or shutting down would cut the script off with no line: both are refused.
+    EXPECT_EQ(answer(WM_QUERYENDSESSION, 0, static_cast<LPARAM>(ENDSESSION_LOGOFF)), FALSE);
+    EXPECT_EQ(answer(WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), FALSE);
+    answer(WM_ENDSESSION, FALSE, 0);
     click(tool.child(L"Button", expected::option64.caption));
     click(install);
     bool onlyInnerLine = false;
@@ -251,6 +260,7 @@ TEST(E2e, InstallDuringAWaitFinishesFirstAndTheWindowStaysResponsive)
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, successText);
     EXPECT_TRUE(logHasLinesEndingWith(2, description32)) << readBytes(logPath);
+    EXPECT_EQ(answer(WM_QUERYENDSESSION, 0, 0), TRUE) << "with no install running, the session may end";
 }
 
 TEST(E2e, ExitButtonEnterAtStartAndCloseBoxEndTheProgramWithoutABox)
