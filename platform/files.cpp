@@ -2,7 +2,6 @@
 
 #include "platform/error.h"
 
-#include <chrono>
 #include <limits>
 
 namespace platform {
@@ -11,15 +10,30 @@ namespace {
 
 constexpr DWORD shareWithOthers = FILE_SHARE_READ | FILE_SHARE_WRITE;
 
-// The window does not answer while the writer waits for a lock, so the wait is short.
-constexpr auto lockPatience = std::chrono::seconds(1);
-
-ScopedHandle openForWriting(const std::wstring& path, DWORD disposition)
+// Whether to try again after the error: it is the one that another program's hold on the file
+// gives, and the deadline has not passed. Waits a moment first.
+bool worthAnotherTry(DWORD error, DWORD whileHeld, Deadline deadline)
 {
-    ScopedHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, shareWithOthers, nullptr, disposition,
-                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    if (!file.valid()) {
-        raiseLastError();
+    if (error != whileHeld || std::chrono::steady_clock::now() > deadline) {
+        return false;
+    }
+    Sleep(1);
+    return true;
+}
+
+ScopedHandle openForWriting(const std::wstring& path, DWORD disposition, Deadline deadline)
+{
+    ScopedHandle file;
+    for (;;) {
+        file = ScopedHandle(CreateFileW(path.c_str(), GENERIC_WRITE, shareWithOthers, nullptr, disposition,
+                                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        if (file.valid()) {
+            break;
+        }
+        const DWORD error = GetLastError();
+        if (!worthAnotherTry(error, ERROR_SHARING_VIOLATION, deadline)) {
+            raiseSystemError(error);
+        }
     }
     // Windows refuses to write to a read-only file, but some hosts let a privileged user do
     // it anyway (Wine running as root); the attribute must hold everywhere.
@@ -41,6 +55,11 @@ LARGE_INTEGER movePointer(HANDLE file, LONGLONG distance, DWORD from)
 }
 
 }  // namespace
+
+Deadline patienceFromNow()
+{
+    return std::chrono::steady_clock::now() + std::chrono::seconds(1);
+}
 
 bool namesFile(const std::wstring& path)
 {
@@ -67,14 +86,15 @@ FileFacts factsOf(HANDLE file)
     return FileFacts{information.dwFileAttributes, information.nNumberOfLinks};
 }
 
-ScopedHandle openOrCreateForWriting(const std::wstring& path)
+ScopedHandle openOrCreateForWriting(const std::wstring& path, Deadline deadline)
 {
-    return openForWriting(path, OPEN_ALWAYS);
+    return openForWriting(path, OPEN_ALWAYS, deadline);
 }
 
 ScopedHandle createNewForWriting(const std::wstring& path)
 {
-    return openForWriting(path, CREATE_NEW);
+    // No other program can hold a file that is only now made: a deadline already passed.
+    return openForWriting(path, CREATE_NEW, Deadline());
 }
 
 std::string ansiBytes(const std::wstring& text)
@@ -102,15 +122,13 @@ std::string ansiBytes(const std::wstring& text)
     return bytes;
 }
 
-WholeFileLock::WholeFileLock(HANDLE file) : file_(file)
+WholeFileLock::WholeFileLock(HANDLE file, Deadline deadline) : file_(file)
 {
-    const auto deadline = std::chrono::steady_clock::now() + lockPatience;
     while (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &range_)) {
         const DWORD error = GetLastError();
-        if (error != ERROR_LOCK_VIOLATION || std::chrono::steady_clock::now() > deadline) {
+        if (!worthAnotherTry(error, ERROR_LOCK_VIOLATION, deadline)) {
             raiseSystemError(error);
         }
-        Sleep(1);
     }
 }
 

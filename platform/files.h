@@ -1,9 +1,15 @@
 #pragma once
 #include "platform/owned.h"
 
+#include <chrono>
 #include <string>
 
 namespace platform {
+
+// How long a write waits for other programs to let go of its file (an open without sharing, a
+// lock), from its first attempt to open it: a second, for the window does not answer meanwhile.
+using Deadline = std::chrono::steady_clock::time_point;
+Deadline patienceFromNow();
 
 // True when the path names a file, false when it names a folder; raises an error when its
 // attributes can't be read (nothing there, an invalid name, a drive that is not ready).
@@ -19,20 +25,21 @@ struct FileFacts {
 };
 FileFacts factsOf(HANDLE file);
 
-// Opens the file for writing, creating it when it is missing. A link at the path is opened
-// itself, not followed; a read-only file is refused.
-ScopedHandle openOrCreateForWriting(const std::wstring& path);
+// Opens the file for writing, creating it when it is missing; while another program has it open
+// without sharing, tries again until the deadline. A link at the path is opened itself, not
+// followed; a read-only file is refused.
+ScopedHandle openOrCreateForWriting(const std::wstring& path, Deadline deadline);
 
 // Creates the file for writing; fails when anything already has its name.
 ScopedHandle createNewForWriting(const std::wstring& path);
 
 // The whole range that any file can have, locked exclusively for this object's life, so that
 // writers in other processes can neither tear a text nor write over it. Another writer holds
-// its lock only for the moment of its write; a lock held longer than about a second belongs
-// to something else and is raised as an error.
+// its lock only for the moment of its write; a lock still held at the deadline belongs to
+// something else and is raised as an error.
 class WholeFileLock {
 public:
-    explicit WholeFileLock(HANDLE file);
+    WholeFileLock(HANDLE file, Deadline deadline);
     ~WholeFileLock();
     WholeFileLock(const WholeFileLock&) = delete;
     WholeFileLock& operator=(const WholeFileLock&) = delete;

@@ -65,7 +65,24 @@ TEST_F(Faults, UnwritableLogKeepsItsBytesAndTheNextInstallAppends)
     CloseHandle(heldOpen);
     EXPECT_EQ(readBytes(logPath), old);
 
-    EXPECT_EQ(install(), std::vector<std::wstring>{successText});
+    // A backup that lets go of the log soon after the script's end is waited for.
+    writeScript(32, true, "exit /b 0");
+    removeFile(marker(L"ran32"));
+    const HANDLE backup = CreateFileW(logPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(backup, INVALID_HANDLE_VALUE);
+    std::vector<std::wstring> texts;
+    clickWhile(0, [&] {
+        EXPECT_TRUE(waitForFile(marker(L"ran32")));
+        const platform::ScopedHandle script(OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(form.setupProcessId)));
+        writeBytes(marker(L"release32"), "");
+        EXPECT_EQ(WaitForSingleObject(script.get(), 30000), WAIT_OBJECT_0);
+        std::this_thread::sleep_for(300ms);
+        CloseHandle(backup);
+        if (const auto box = answerNextBox(GetCurrentProcessId(), 30s)) {
+            texts.push_back(box->text);
+        }
+    });
+    EXPECT_EQ(texts, std::vector<std::wstring>{successText});
     const auto lines = logLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], old);
