@@ -13,8 +13,10 @@ StartedProcess startProgram(const std::wstring& program, const std::wstring& com
     startup.wShowWindow = static_cast<WORD>(showState);
     PROCESS_INFORMATION created{};
     std::wstring mutableCommandLine = commandLine;  // CreateProcessW may write into it
-    if (!CreateProcessW(program.c_str(), mutableCommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        currentFolder.c_str(), &startup, &created)) {
+    // The program keeps the system's critical-error boxes (a drive not ready, a disk to insert)
+    // from itself, not from what it starts: those ask as they would when run by hand.
+    if (!CreateProcessW(program.c_str(), mutableCommandLine.data(), nullptr, nullptr, FALSE,
+                        CREATE_DEFAULT_ERROR_MODE, nullptr, currentFolder.c_str(), &startup, &created)) {
         raiseLastError();
     }
     CloseHandle(created.hThread);
