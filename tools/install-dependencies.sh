@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs, on Debian 12, what building and running the tool under Wine needs, and packing its
 # release archive (git dates it, strip-nondeterminism makes it reproducible, osslsigncode signs
-# the program, and the signing test makes its certificate with openssl).
+# the program, and the signing test makes its certificate with openssl; a test traces the tool's
+# flush with strace).
 # Runs as root, or through sudo. Packages already present are left alone.
 set -eu
 # From an empty environment the shell's own search path is all there is; dpkg needs it exported.
@@ -10,7 +11,7 @@ export PATH
 packages="cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest
 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick fonts-noto-ui-core fonts-dejavu-core locales
-git strip-nondeterminism osslsigncode openssl"
+git strip-nondeterminism osslsigncode openssl strace"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

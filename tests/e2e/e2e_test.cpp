@@ -1,5 +1,6 @@
 // Starts the built program in folders of its own on drive C and drives it from outside,
 // through its windows only, as a person would.
+#include "platform/owned.h"
 #include "tests/support/files.h"
 #include "tests/support/message_boxes.h"
 #include "tests/e2e/display.h"
@@ -186,7 +187,13 @@ TEST(E2e, EachOptionRunsItsScriptLogsOneLineAndReportsSuccess)
     const HWND install = tool.child(L"Button", expected::install.caption);
     ASSERT_NE(install, nullptr);
     click(install);
-    auto box = answerNextBox(tool.process.id(), 30s);
+    // While the box is up, a file of the test's own is flushed: tests/flushed_before_box.sh traces
+    // this test's system calls and finds the log's flush before this one.
+    auto box = answerNextBox(tool.process.id(), 30s, [](const SeenBox&) {
+        const platform::ScopedHandle seen(CreateFileW((std::wstring(e2eRoot) + L"\\success box seen").c_str(),
+                                                      GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        EXPECT_TRUE(FlushFileBuffers(seen.get()));
+    });
     ASSERT_TRUE(box);
     EXPECT_EQ(box->title, windowCaption);
     EXPECT_EQ(box->text, successText);
