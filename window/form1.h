@@ -2,6 +2,7 @@
 #include "commands/setup_window.h"
 #include "platform/owned.h"
 #include "window/layout.h"
+#include "window/page_colours.h"
 
 #include <windows.h>
 
@@ -50,6 +51,7 @@ private:
     Scaled loadScaled(unsigned dpi) const;
     void applyScaled(Scaled scaled);
     void onDpiChanged(unsigned dpi, const RECT& suggested);
+    void onColoursChanged();
     LRESULT onControlColour(HDC dc, HWND control);
     void onActivate(WPARAM wParam);
     HWND control(int id) const { return GetDlgItem(window_, id); }
@@ -59,4 +61,6 @@ private:
     HWND focusToRestore_ = nullptr;
     std::wstring lastCaption_ = layout::caption;
     Scaled scaled_;
+    // Chosen again whenever the system's colours or theme change.
+    page::Colours colours_;
 };
