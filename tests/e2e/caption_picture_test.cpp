@@ -86,6 +86,7 @@ bool isColon(const Picture& picture, const RECT& box, std::pair<int, int> column
 
 TEST_P(Captions, AreWholeFlushRightAndReadRightToLeft)
 {
+    ASSERT_TRUE(prefixHoldsDefaultColours()) << "a test left other colours in the prefix";
     const SubstituteFace face(GetParam().substitute);
     RunningTool tool(L"captions");
     tool.start();
