@@ -83,8 +83,9 @@ double contrast(COLORREF a, COLORREF b)
         return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) +
                0.0722 * linear(GetBValue(colour));
     };
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
-    return (light + 0.05) / (dark + 0.05);
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 bool isInk(COLORREF colour)

@@ -24,7 +24,8 @@ RECT shrunk(RECT rect, int inset)
 std::vector<int> readableCaptions(const Picture& picture, HWND window)
 {
     std::vector<int> counts;
-    for (const expected::Control* item : {&expected::label1, &expected::label2, &expected::option32, &expected::option64}) {
+    for (const expected::Control* item :
+         {&expected::label1, &expected::label2, &expected::option32, &expected::option64}) {
         const bool option = item->kind == expected::Kind::option;
         RECT box = boxIn(window, childOf(window, option ? L"Button" : L"Static", item->caption));
         box.right -= option ? 17 : 0;
@@ -54,7 +55,8 @@ void settle()
 
 TEST(E2e, WindowIsWhiteWithABlueBannerDarkBlueHeadingAndPlainButtons)
 {
-    ASSERT_TRUE(prefixHoldsDefaultColours()) << "a test left other colours in the prefix";
+    ASSERT_TRUE(prefixHoldsDefaultColours())
+        << "other colours in the prefix: tools/prepare-wine.sh sets the default ones back";
     RunningTool tool(L"picture");
     tool.start();
     ASSERT_NE(tool.window, nullptr);
@@ -82,7 +84,8 @@ TEST(E2e, WindowIsWhiteWithABlueBannerDarkBlueHeadingAndPlainButtons)
 
 TEST(E2e, CaptionsReadInHighContrastBlack)
 {
-    ASSERT_TRUE(prefixHoldsDefaultColours()) << "a test left other colours in the prefix";
+    ASSERT_TRUE(prefixHoldsDefaultColours())
+        << "other colours in the prefix: tools/prepare-wine.sh sets the default ones back";
     std::vector<int> withDefaults;
     {
         RunningTool tool(L"default colours");
@@ -112,15 +115,15 @@ TEST(E2e, CaptionsReadWhenTheColoursTurnDarkWhileTheWindowIsOpen)
     static const int elements[] = {COLOR_BTNTEXT, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_WINDOW};
     static COLORREF former[std::size(elements)];
     std::transform(std::begin(elements), std::end(elements), former, GetSysColor);
-    const struct Restore {
+    struct Restore {
         ~Restore()
         {
-            SetSysColors(std::size(elements), elements, former);
+            SetSysColors(static_cast<int>(std::size(elements)), elements, former);
             forgetSetColours();
         }
     } restore;
     const COLORREF dark[] = {RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0), RGB(0, 0, 0)};
-    ASSERT_TRUE(SetSysColors(std::size(elements), elements, dark));
+    ASSERT_TRUE(SetSysColors(static_cast<int>(std::size(elements)), elements, dark));
     SendMessageW(form.handle(), WM_SYSCOLORCHANGE, 0, 0);
     settle();
     expectAsReadable(withDefaults, readableCaptions(Picture(form.handle()), form.handle()));
