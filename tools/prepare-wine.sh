@@ -23,6 +23,18 @@ for font in /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/tahoma*.ttf;
 done
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v 'Arabic Transparent' /d "${ARABIC_TRANSPARENT_FACE:-Noto Sans Arabic UI}" /f >/dev/null 2>&1
+# The text and background colours that programs take as they start: Wine's own, or with
+# SYSTEM_COLOURS=high-contrast-black those of Windows' High Contrast Black (tools/screenshot.sh
+# uses it to show the window in that theme).
+if [ "${SYSTEM_COLOURS:-}" = high-contrast-black ]; then
+    set -- ButtonText '255 255 255' WindowText '255 255 255' ButtonFace '0 0 0' Window '0 0 0'
+else
+    set -- ButtonText '0 0 0' WindowText '0 0 0' ButtonFace '245 245 245' Window '255 255 255'
+fi
+while [ $# -gt 0 ]; do
+    wine reg add 'HKCU\Control Panel\Colors' /v "$1" /d "$2" /f >/dev/null 2>&1
+    shift 2
+done
 # Each run starts with Wine's windows on the display itself: tools/wine-desktop.sh sets a virtual
 # desktop for the command it runs, and a run stopped early may have left that setting.
 wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true

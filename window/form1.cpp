@@ -8,6 +8,7 @@
 #include "window/caption_text.h"
 #include "window/default_while_focused.h"
 #include "window/fonts.h"
+#include "window/page_colours.h"
 #include "window/painted_label.h"
 #include "window/painted_option.h"
 #include "window/resource_ids.h"
@@ -32,16 +33,9 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
                                                         GetSystemMetrics(SM_CXSMICON),
                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    // The white page. Once registered, the class owns the brush; the labels and options take it too.
-    platform::GdiObject<HBRUSH> page(CreateSolidBrush(layout::white));
-    if (!page.valid()) {
-        platform::raiseLastError();
-    }
-    windowClass.hbrBackground = page.get();
+    // The page's brush follows the system's colours: the window gives it to the class (page_colours).
     windowClass.lpszClassName = Form1::className;
-    if (RegisterClassExW(&windowClass) != 0) {
-        page.release();
-    } else if (GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         platform::raiseLastError();
     }
 }
@@ -69,6 +63,7 @@ void Form1::create(HINSTANCE instance, int showCommand)
                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this) == nullptr) {
         platform::raiseLastError();
     }
+    colours_ = page::applyTo(window_);
     const unsigned dpi = platform::windowDpi(window_);
     const SIZE size = platform::windowSizeForClient(platform::twipsToPixels(layout::clientWidth, dpi),
                                                     platform::twipsToPixels(layout::clientHeight, dpi),
@@ -147,6 +142,11 @@ LRESULT Form1::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     case WM_QUERYENDSESSION:
         return sessionEnd_.allowsEnd() ? TRUE : FALSE;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+        onColoursChanged();
+        break;
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -270,14 +270,20 @@ void Form1::applyScaled(Scaled scaled)
     InvalidateRect(window_, nullptr, TRUE);
 }
 
+void Form1::onColoursChanged()
+{
+    // The user changed theme or colours: the page and its captions take the readable pair again.
+    colours_ = page::applyTo(window_);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 LRESULT Form1::onControlColour(HDC dc, HWND child)
 {
-    // The labels and option buttons sit on the white page.
+    // The labels and option buttons sit on the page.
     const layout::Control* item = layout::find(GetDlgCtrlID(child));
-    const COLORREF colour = item != nullptr ? item->textColour : layout::systemTextColour;
-    SetBkColor(dc, layout::white);
+    SetBkColor(dc, colours_.page);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour == layout::systemTextColour ? GetSysColor(COLOR_BTNTEXT) : colour);
+    SetTextColor(dc, colours_.caption(item != nullptr ? item->textColour : layout::systemTextColour));
     return static_cast<LRESULT>(GetClassLongPtrW(window_, GCLP_HBRBACKGROUND));
 }
 

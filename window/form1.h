@@ -2,6 +2,7 @@
 #include "commands/setup_window.h"
 #include "platform/owned.h"
 #include "window/layout.h"
+#include "window/page_colours.h"
 #include "window/session_end_block.h"
 
 #include <windows.h>
@@ -53,6 +54,7 @@ private:
     Scaled loadScaled(unsigned dpi) const;
     void applyScaled(Scaled scaled);
     void onDpiChanged(unsigned dpi, const RECT& suggested);
+    void onColoursChanged();
     LRESULT onControlColour(HDC dc, HWND control);
     void onActivate(WPARAM wParam);
     HWND control(int id) const { return GetDlgItem(window_, id); }
@@ -63,4 +65,6 @@ private:
     std::wstring lastCaption_ = layout::caption;
     Scaled scaled_;
     session::EndBlock sessionEnd_;
+    // Chosen again whenever the system's colours or theme change.
+    page::Colours colours_;
 };

@@ -31,8 +31,11 @@ void paint(const NMCUSTOMDRAW& draw, unsigned dpi)
     markState |= IsWindowEnabled(option) ? 0 : DFCS_INACTIVE;
     DrawFrameControl(dc, &mark, DFC_BUTTON, markState);
 
+    // The caption takes the colour that the window set when fillBackground asked, as the labels do.
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(IsWindowEnabled(option) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    if (!IsWindowEnabled(option)) {
+        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    }
     SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(option, WM_GETFONT, 0, 0)));
     const std::wstring text = textOf(option);
     const int height = lineHeight(dc);

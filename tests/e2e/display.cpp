@@ -3,7 +3,10 @@
 #include "platform/system_function.h"
 #include "tests/support/files.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <map>
 
 namespace testing_support {
 
@@ -69,12 +72,37 @@ COLORREF Picture::mean(const RECT& rect) const
 
 namespace {
 
+// WCAG 2's contrast ratio, from the colours' relative luminances.
+double contrast(COLORREF a, COLORREF b)
+{
+    const auto luminance = [](COLORREF colour) {
+        const auto linear = [](int channel) {
+            const double value = channel / 255.0;
+            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) +
+               0.0722 * linear(GetBValue(colour));
+    };
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
 bool isInk(COLORREF colour)
 {
     return GetRValue(colour) < 160 || GetGValue(colour) < 160 || GetBValue(colour) < 160;
 }
 
 }  // namespace
+
+int Picture::readable(const RECT& rect) const
+{
+    std::map<COLORREF, int> seen;
+    count(rect, [&](COLORREF colour) { return ++seen[colour] != 0; });
+    const auto background = std::max_element(seen.begin(), seen.end(),
+                                             [](const auto& a, const auto& b) { return a.second < b.second; });
+    return count(rect, [&](COLORREF colour) { return contrast(colour, background->first) >= 4.5; });
+}
 
 std::vector<bool> Picture::inkColumns(const RECT& rect) const
 {
@@ -98,6 +126,55 @@ bool similar(COLORREF a, COLORREF b, int tolerance)
 {
     return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance &&
            std::abs(GetGValue(a) - GetGValue(b)) <= tolerance && std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
+}
+
+namespace {
+
+constexpr wchar_t coloursKey[] = L"Control Panel\\Colors";
+constexpr wchar_t setColoursKey[] = L"Software\\Wine\\Temporary System Parameters\\Control Panel\\Colors";
+using Colours = std::pair<const wchar_t*, const wchar_t*>[4];
+constexpr Colours defaultColours{
+    {L"ButtonText", L"0 0 0"}, {L"WindowText", L"0 0 0"}, {L"ButtonFace", L"245 245 245"}, {L"Window", L"255 255 255"}};
+
+void setPrefixColours(const Colours& colours)
+{
+    for (const auto& [name, value] : colours) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, coloursKey, name, REG_SZ, value,
+                        static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
+    }
+}
+
+}  // namespace
+
+HighContrastBlackInPrefix::HighContrastBlackInPrefix()
+{
+    setPrefixColours({{L"ButtonText", L"255 255 255"}, {L"WindowText", L"255 255 255"}, {L"ButtonFace", L"0 0 0"},
+                      {L"Window", L"0 0 0"}});
+}
+
+HighContrastBlackInPrefix::~HighContrastBlackInPrefix()
+{
+    setPrefixColours(defaultColours);
+}
+
+bool prefixHoldsDefaultColours()
+{
+    for (const wchar_t* key : {coloursKey, setColoursKey}) {
+        for (const auto& [name, value] : defaultColours) {
+            wchar_t held[32] = L"";
+            DWORD size = sizeof held;
+            RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, held, &size);
+            if (*held != L'\0' && wcscmp(held, value) != 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void forgetSetColours()
+{
+    RegDeleteTreeW(HKEY_CURRENT_USER, setColoursKey);
 }
 
 std::vector<std::pair<int, int>> stretches(const std::vector<bool>& marks, int origin, int gap)

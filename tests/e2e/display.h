@@ -26,6 +26,9 @@ public:
     // Counts the pixels of the rectangle that look accepts.
     int count(const RECT& rect, const std::function<bool(COLORREF)>& look) const;
     COLORREF mean(const RECT& rect) const;
+    // The pixels of the rectangle that stand out from its commonest colour, its background, at a
+    // WCAG 2 contrast of 4.5:1 or more: those that read.
+    int readable(const RECT& rect) const;
     // For each column (or row) of the rectangle, whether it holds ink: a pixel darker than the page.
     std::vector<bool> inkColumns(const RECT& rect) const;
     std::vector<bool> inkRows(const RECT& rect) const;
@@ -35,6 +38,19 @@ private:
 };
 
 bool similar(COLORREF a, COLORREF b, int tolerance);
+
+// High Contrast Black's colours in the prefix (HKCU\Control Panel\Colors) for the programs
+// started meanwhile, as the theme sets them; then the default ones again.
+struct HighContrastBlackInPrefix {
+    HighContrastBlackInPrefix();
+    ~HighContrastBlackInPrefix();
+};
+
+// Whether the programs that start now take the default colours, as the pictures need.
+bool prefixHoldsDefaultColours();
+// Under Wine, colours that a program sets with SetSysColors stay, over the prefix's own, for the
+// programs started later; this forgets them.
+void forgetSetColours();
 
 // The stretches [begin, end) of true entries, offset by origin; stretches closer than gap apart
 // count as one.

@@ -8,6 +8,7 @@
 #include "tests/support/texts.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <cctype>
 #include <set>
@@ -64,6 +65,24 @@ std::string userTimeShape()
     return ansi(L"99" + date + L"99" + date + L"9999 99" + time + L"99" + time + L"99\r\n");
 }
 
+// The control's name as a screen reader reads it, through Active Accessibility.
+std::wstring accessibleName(HWND control)
+{
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&accessible)))) {
+        return L"";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;  // CHILDID_SELF
+    BSTR name = nullptr;
+    accessible->get_accName(self, &name);
+    accessible->Release();
+    const std::wstring text = name != nullptr ? name : L"";
+    SysFreeString(name);
+    return text;
+}
+
 }  // namespace
 
 TEST(E2e, ControlsStylesFocusAndTabOrderFollowTheLayoutAt96Dpi)
@@ -114,6 +133,9 @@ TEST(E2e, ControlsStylesFocusAndTabOrderFollowTheLayoutAt96Dpi)
             const RECT otherRect = boxIn(tool.window, find(tool, other));
             EXPECT_TRUE(&other == &item || !IntersectRect(&overlap, &rect, &otherRect)) << "overlaps " << other.name;
         }
+        if (*item.caption != L'\0') {
+            EXPECT_EQ(accessibleName(control), item.caption) << "the name a screen reader reads";
+        }
         const DWORD style = GetWindowLongW(control, GWL_STYLE);
         const bool rightToLeft = GetWindowLongW(control, GWL_EXSTYLE) & WS_EX_RTLREADING;
         switch (item.kind) {
@@ -156,6 +178,17 @@ TEST(E2e, ControlsStylesFocusAndTabOrderFollowTheLayoutAt96Dpi)
     ASSERT_TRUE(tool.pressEnterOn(option32));
     EXPECT_FALSE(tool.process.endsWithin(500ms)) << "Enter pressed the exit button";
     EXPECT_FALSE(isShowingBox(tool.process.id())) << "Enter pressed the install button";
+    // A button looks like the default one only while it has the focus.
+    for (const HWND button : {exitButton, install}) {
+        EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK, static_cast<DWORD>(BS_PUSHBUTTON));
+    }
+
+    // No cancel button: Esc changes nothing.
+    PostMessageW(option32, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageW(option32, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+    EXPECT_FALSE(tool.process.endsWithin(500ms)) << "Esc pressed the exit button";
+    EXPECT_FALSE(isShowingBox(tool.process.id())) << "Esc pressed the install button";
+    EXPECT_EQ(tool.focus(), option32);
 }
 
 TEST(E2e, ControlsUseTheArabicFacesOfTheLayout)
