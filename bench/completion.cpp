@@ -1,4 +1,5 @@
 #include "bench/measurements.h"
+#include "tests/support/message_boxes.h"
 
 #include <tlhelp32.h>
 
@@ -47,7 +48,7 @@ bool noSlower(const Completion& run)
 
 void Completion::measure(const Running& running, const ScriptEvents& events, bool tool)
 {
-    const HANDLE script = openScriptProcess(running.id());
+    const HANDLE script = openScriptProcess(running.process.id());
     const double released = now();
     SetEvent(events.release);
     const bool ended = WaitForSingleObject(script, 30000) == WAIT_OBJECT_0;
@@ -57,7 +58,7 @@ void Completion::measure(const Running& running, const ScriptEvents& events, boo
         fail("the setup script did not end");
     }
     HWND box = nullptr;
-    if (!waitUntil([&] { return (box = running.visibleBox()) != nullptr; }, 30)) {
+    if (!waitUntil([&] { return (box = testing_support::shownBox(running.process.id())) != nullptr; }, 30)) {
         fail("no message box after the script ended");
     }
     const double shown = now();

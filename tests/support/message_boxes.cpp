@@ -6,18 +6,12 @@
 
 namespace testing_support {
 
-namespace {
-
-constexpr wchar_t boxClass[] = L"#32770";
-
-}  // namespace
-
 std::optional<SeenBox> answerNextBox(DWORD processId, std::chrono::milliseconds timeout,
                                      const std::function<void(const SeenBox&)>& whileShown)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     HWND box = nullptr;
-    while ((box = topWindowOf(processId, boxClass)) == nullptr) {
+    while ((box = shownBox(processId)) == nullptr) {
         if (std::chrono::steady_clock::now() > deadline) {
             return std::nullopt;
         }
@@ -25,6 +19,11 @@ std::optional<SeenBox> answerNextBox(DWORD processId, std::chrono::milliseconds 
     }
     // Let the box finish laying itself out before it is read.
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return answerBox(box, timeout, whileShown);
+}
+
+SeenBox answerBox(HWND box, std::chrono::milliseconds timeout, const std::function<void(const SeenBox&)>& whileShown)
+{
     SeenBox seen;
     seen.title = textOf(box);
     seen.text = textOf(GetDlgItem(box, 0xFFFF));
@@ -56,9 +55,14 @@ std::optional<SeenBox> answerNextBox(DWORD processId, std::chrono::milliseconds 
     return seen;
 }
 
+HWND shownBox(DWORD processId)
+{
+    return topWindowOf(processId, L"#32770");
+}
+
 bool isShowingBox(DWORD processId)
 {
-    return topWindowOf(processId, boxClass) != nullptr;
+    return shownBox(processId) != nullptr;
 }
 
 }  // namespace testing_support
