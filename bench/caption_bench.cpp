@@ -4,6 +4,8 @@
 #include "platform/shaped_line.h"
 #include "tests/e2e/window_table.h"
 #include "window/caption_text.h"
+#include "window/fonts.h"
+#include "window/painted_option.h"
 
 #include <windows.h>
 
@@ -20,14 +22,8 @@ double milliseconds(LARGE_INTEGER start, LARGE_INTEGER end)
     return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-HFONT font(int height, int weight)
-{
-    return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ARABIC_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Arabic Transparent");
-}
-
 // As the window draws them: Label2 broken into lines to its width, the others on one line,
-// flush with their right edge; an option's caption left of its mark (17 pixels with the gap).
+// flush with their right edge; an option's caption left of its mark.
 void drawCaptions(HDC dc)
 {
     const RECT page{0, 0, expected::clientWidth, expected::clientHeight};
@@ -35,8 +31,8 @@ void drawCaptions(HDC dc)
         if (item.kind != expected::Kind::label && item.kind != expected::Kind::option) {
             continue;
         }
-        DeleteObject(SelectObject(dc, font(item.fontHeight, item.weight)));
-        const int right = item.box.right - (item.kind == expected::Kind::option ? 17 : 0);
+        DeleteObject(SelectObject(dc, captions::createFont(item.fontHeight, item.weight).release()));
+        const int right = item.box.right - (item.kind == expected::Kind::option ? captions::markRoom(96) : 0);
         const std::vector<std::wstring> lines =
             &item == &expected::label2 ? captions::brokenLines(dc, item.caption, item.box.right - item.box.left)
                                        : std::vector<std::wstring>{item.caption};
@@ -64,7 +60,7 @@ int wmain()
     const HGDIOBJ previous = SelectObject(dc, bitmap);
     // Wine reads the system's fonts at a process's first font; the window pays that anyway.
     TEXTMETRICW metrics;
-    DeleteObject(SelectObject(dc, font(19, FW_BOLD)));
+    DeleteObject(SelectObject(dc, captions::createFont(19, FW_BOLD).release()));
     GetTextMetricsW(dc, &metrics);
     QueryPerformanceCounter(&loaded);
     drawCaptions(dc);

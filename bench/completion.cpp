@@ -1,4 +1,5 @@
 #include "bench/measurements.h"
+#include "commands/install_plan.h"
 #include "tests/support/message_boxes.h"
 
 #include <tlhelp32.h>
@@ -19,7 +20,7 @@ HANDLE openScriptProcess(DWORD programId)
     HANDLE script = nullptr;
     for (BOOL more = Process32FirstW(snapshot, &entry); more && script == nullptr;
          more = Process32NextW(snapshot, &entry)) {
-        if (entry.th32ParentProcessID == programId && lstrcmpiW(entry.szExeFile, L"cmd.exe") == 0) {
+        if (entry.th32ParentProcessID == programId && lstrcmpiW(entry.szExeFile, commands::interpreter) == 0) {
             script = OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID);
         }
     }
