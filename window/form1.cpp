@@ -260,11 +260,10 @@ void Form1::applyScaled(Scaled scaled)
         SetWindowPos(child, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    const HANDLE replaced = reinterpret_cast<HANDLE>(SendMessageW(
+    const auto replaced = reinterpret_cast<HBITMAP>(SendMessageW(
         control(layout::image1Id), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(scaled_.banner.get())));
-    if (replaced != nullptr && replaced != scaled.banner.get()) {
-        DeleteObject(replaced);  // a copy that the control made of the old banner
-    }
+    // A copy that the control made of the old banner is the program's to delete.
+    const platform::GdiObject<HBITMAP> copy(replaced != scaled.banner.get() ? replaced : nullptr);
     InvalidateRect(window_, nullptr, TRUE);
 }
 
