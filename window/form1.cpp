@@ -176,7 +176,7 @@ void Form1::createControls()
     SendMessageW(control(layout::option1Id + commands::option32), BM_SETCHECK, BST_CHECKED, 0);
     for (const layout::Control& item : layout::controls) {
         if (item.drawing == layout::Drawing::oneLine || item.drawing == layout::Drawing::brokenIntoLines) {
-            captions::paintShaped(control(item.id), item.drawing);
+            captions::replaceLabelProcedure(control(item.id), item.drawing);
         } else if (layout::isPushButton(item)) {
             buttons::makeDefaultWhileFocused(control(item.id));
         }
