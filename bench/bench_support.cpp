@@ -1,7 +1,6 @@
 #include "bench/bench_support.h"
 
 #include "tests/support/files.h"
-#include "tests/support/message_boxes.h"
 #include "tests/support/texts.h"
 #include "tests/support/window_queries.h"
 
@@ -96,24 +95,18 @@ Running::~Running()
     }
 }
 
-void Running::answerSuccessBox(HWND box) const
-{
-    const std::wstring text = testing_support::answerBox(box, std::chrono::seconds(30)).text;
-    if (text != testing_support::successText) {
-        fail("the program said: " + utf8(text));
-    }
-    if (!waitUntil([&] { return !IsWindow(box) && IsWindowEnabled(window); }, 30)) {
-        fail("the message box did not close");
-    }
-}
-
 void Running::answerNextSuccessBox() const
 {
-    HWND box = nullptr;
-    if (!waitUntil([&] { return (box = testing_support::shownBox(process.id())) != nullptr; }, 60)) {
+    const auto box = testing_support::answerNextBox(process.id(), std::chrono::minutes(1));
+    if (!box) {
         fail("no message box after an install");
     }
-    answerSuccessBox(box);
+    if (box->text != testing_support::successText) {
+        fail("the program said: " + utf8(box->text));
+    }
+    if (!waitUntil([&] { return IsWindowEnabled(window); }, 30)) {
+        fail("the message box did not close");
+    }
 }
 
 void installWithoutWatching(const Running& running)

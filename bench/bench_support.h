@@ -56,10 +56,8 @@ public:
     Running(const Running&) = delete;
     Running& operator=(const Running&) = delete;
 
-    // Answers the box, checks that it said the install succeeded and waits until the window
-    // takes clicks again.
-    void answerSuccessBox(HWND box) const;
-    // The same for the next box, waited for.
+    // Answers the next box, checks that it said the install succeeded and waits until the
+    // window takes clicks again.
     void answerNextSuccessBox() const;
 
     double startupSeconds = 0;

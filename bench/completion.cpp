@@ -1,6 +1,5 @@
 #include "bench/measurements.h"
 #include "commands/install_plan.h"
-#include "tests/support/message_boxes.h"
 
 #include <tlhelp32.h>
 
@@ -58,14 +57,13 @@ void Completion::measure(const Running& running, const ScriptEvents& events, boo
     if (!ended) {
         fail("the setup script did not end");
     }
-    HWND box = nullptr;
-    if (!waitUntil([&] { return (box = testing_support::shownBox(running.process.id())) != nullptr; }, 30)) {
+    if (!waitUntil([&] { return testing_support::isShowingBox(running.process.id()); }, 30)) {
         fail("no message box after the script ended");
     }
     const double shown = now();
     releaseToEndMs.push_back((end - released) * 1000);
     (tool ? toolMs : referenceMs).push_back((shown - end) * 1000);
-    running.answerSuccessBox(box);
+    running.answerNextSuccessBox();
 }
 
 void printCompletion(const std::vector<Completion>& runs)

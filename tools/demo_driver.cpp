@@ -8,7 +8,6 @@
 // is reported there as "error=...".
 #include "tests/support/driven_tool.h"
 #include "tests/support/files.h"
-#include "tests/support/message_boxes.h"
 #include "tests/support/texts.h"
 
 #include <windows.h>

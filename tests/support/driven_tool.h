@@ -1,4 +1,5 @@
 #pragma once
+#include "tests/support/message_boxes.h"
 #include "tests/support/window_queries.h"
 
 #include <windows.h>
@@ -7,7 +8,7 @@
 #include <string>
 
 // The one way that the tests, the benchmark and the demonstration drive the tool from another
-// process, as a person would. Its message boxes are read and answered through message_boxes.h.
+// process, as a person would; its message boxes are read and answered with message_boxes.h.
 namespace testing_support {
 
 // The program as the build leaves it: in bin, beside the folder of whatever drives it.

@@ -19,11 +19,6 @@ std::optional<SeenBox> answerNextBox(DWORD processId, std::chrono::milliseconds 
     }
     // Let the box finish laying itself out before it is read.
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    return answerBox(box, timeout, whileShown);
-}
-
-SeenBox answerBox(HWND box, std::chrono::milliseconds timeout, const std::function<void(const SeenBox&)>& whileShown)
-{
     SeenBox seen;
     seen.title = textOf(box);
     seen.text = textOf(GetDlgItem(box, 0xFFFF));

@@ -15,16 +15,14 @@ struct SeenBox {
     int buttons = 0;
 };
 
-// Waits for a message box of the given process and answers it.
+// Waits for a message box of the given process, reads it, runs whileShown and then
+// presses its OK button.
 std::optional<SeenBox> answerNextBox(DWORD processId, std::chrono::milliseconds timeout,
                                      const std::function<void(const SeenBox&)>& whileShown = {});
 
-// Reads the box, runs whileShown, presses its OK button and waits for it to close.
-SeenBox answerBox(HWND box, std::chrono::milliseconds timeout,
-                  const std::function<void(const SeenBox&)>& whileShown = {});
-
 // A message box that the process shows, or null.
 HWND shownBox(DWORD processId);
+// True while the process shows any message box.
 bool isShowingBox(DWORD processId);
 
 }  // namespace testing_support
