@@ -3,7 +3,6 @@
 #include "tests/support/files.h"
 #include "tests/support/texts.h"
 #include "tests/support/window_queries.h"
-#include "window/layout.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -54,18 +53,19 @@ Running::Running(const std::wstring& program, const wchar_t* windowClass)
     const std::string token = "bench-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++started) +
                               "-" + std::to_string(static_cast<long long>(now() * 1e6));
     const double began = now();
-    process_ = testing_support::StartedProcess(program, std::wstring(token.begin(), token.end()), folderOf(program));
-    if (!process_.started()) {
+    process = testing_support::StartedProcess(program, std::wstring(token.begin(), token.end()), folderOf(program));
+    if (!process.started()) {
         fail("cannot start " + utf8(program));
     }
     try {
         // The program first waits for input once it has shown and painted its window; looking
         // for the window only then keeps the driver from competing with it for the wineserver.
-        WaitForInputIdle(process_.handle(), 30000);
+        WaitForInputIdle(process.handle(), 30000);
+        HWND found = nullptr;
         const bool up = waitUntil(
             [&] {
-                window = testing_support::topWindowOf(process_.id(), windowClass);
-                return window != nullptr && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr) != 0;
+                found = testing_support::topWindowOf(process.id(), windowClass);
+                return found != nullptr && SendMessageTimeoutW(found, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr) != 0;
             },
             30);
         startupSeconds = now() - began;
@@ -77,8 +77,9 @@ Running::Running(const std::wstring& program, const wchar_t* windowClass)
             fail("no Linux process has " + token + " on its command line");
         }
         startupProcessorSeconds = processorSeconds(unixPid);
+        takeWindow(found);
     } catch (...) {
-        process_.terminate();
+        process.terminate();
         throw;
     }
 }
@@ -88,46 +89,29 @@ Running::~Running()
     if (window != nullptr) {
         PostMessageW(window, WM_CLOSE, 0, 0);
     }
-    if (!process_.endsWithin(std::chrono::seconds(10))) {
-        process_.terminate();
-        process_.endsWithin(std::chrono::seconds(10));
-    }
-}
-
-void Running::clickInstall() const
-{
-    PostMessageW(GetDlgItem(window, layout::installButtonId), BM_CLICK, 0, 0);
-}
-
-HWND Running::visibleBox() const
-{
-    return testing_support::topWindowOf(process_.id(), L"#32770");
-}
-
-void Running::answerSuccessBox(HWND box) const
-{
-    const std::wstring text = testing_support::textOf(GetDlgItem(box, 0xFFFF));
-    if (text != testing_support::successText) {
-        fail("the program said: " + utf8(text));
-    }
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    if (!waitUntil([&] { return !IsWindow(box) && IsWindowEnabled(window); }, 30)) {
-        fail("the message box did not close");
+    if (!process.endsWithin(std::chrono::seconds(10))) {
+        process.terminate();
+        process.endsWithin(std::chrono::seconds(10));
     }
 }
 
 void Running::answerNextSuccessBox() const
 {
-    HWND box = nullptr;
-    if (!waitUntil([&] { return (box = visibleBox()) != nullptr; }, 60)) {
+    const auto box = testing_support::answerNextBox(process.id(), std::chrono::minutes(1));
+    if (!box) {
         fail("no message box after an install");
     }
-    answerSuccessBox(box);
+    if (box->text != testing_support::successText) {
+        fail("the program said: " + utf8(box->text));
+    }
+    if (!waitUntil([&] { return IsWindowEnabled(window); }, 30)) {
+        fail("the message box did not close");
+    }
 }
 
 void installWithoutWatching(const Running& running)
 {
-    running.clickInstall();
+    testing_support::click(running.installButton);
     running.answerNextSuccessBox();
 }
 
@@ -154,11 +138,9 @@ std::wstring folderOf(const std::wstring& program)
 
 std::wstring layOut(const std::wstring& name, const std::wstring& source)
 {
-    const std::wstring folder = std::wstring(benchFolder) + L"\\" + name;
-    CreateDirectoryW(folder.c_str(), nullptr);
-    CreateDirectoryW((folder + L"\\Components").c_str(), nullptr);
-    const std::wstring program = folder + source.substr(source.find_last_of(L'\\'));
-    if (!CopyFileW(source.c_str(), program.c_str(), FALSE)) {
+    const std::wstring program =
+        testing_support::layOutApplicationFolder(std::wstring(benchFolder) + L"\\" + name, source);
+    if (program.empty()) {
         fail("cannot copy " + utf8(source));
     }
     return program;

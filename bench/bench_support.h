@@ -1,6 +1,6 @@
 #pragma once
+#include "tests/support/driven_tool.h"
 #include "tests/support/process_usage.h"
-#include "tests/support/started_process.h"
 
 #include <windows.h>
 
@@ -49,31 +49,20 @@ void waitForQuietWine(unsigned long serverPid);
 // ---- The programs
 
 // A program started from its folder on drive C; it is up when its window is visible and answers.
-class Running {
+class Running : public testing_support::DrivenTool {
 public:
     Running(const std::wstring& program, const wchar_t* windowClass);
     ~Running();
     Running(const Running&) = delete;
     Running& operator=(const Running&) = delete;
 
-    DWORD id() const { return process_.id(); }
-    HANDLE handle() const { return process_.handle(); }
-    // Clicks the install button, as a mouse click would, without waiting for it to be handled.
-    void clickInstall() const;
-    HWND visibleBox() const;
-    // Checks that the box says the install succeeded, presses OK and waits until the window
-    // takes clicks again.
-    void answerSuccessBox(HWND box) const;
-    // The same for the next box, waited for.
+    // Answers the next box, checks that it said the install succeeded and waits until the
+    // window takes clicks again.
     void answerNextSuccessBox() const;
 
-    HWND window = nullptr;
     double startupSeconds = 0;
     double startupProcessorSeconds = 0;  // what it used to come up, read just after
     unsigned long unixPid = 0;
-
-private:
-    testing_support::StartedProcess process_;
 };
 
 // Installs once and answers the box, without measuring.
@@ -90,7 +79,7 @@ struct ScriptEvents {
     HANDLE release;
 };
 
-// Copies the program into a folder of its own under benchFolder, with a Components folder.
+// Lays out an application folder of its own under benchFolder for the program.
 std::wstring layOut(const std::wstring& name, const std::wstring& source);
 std::wstring folderOf(const std::wstring& program);
 

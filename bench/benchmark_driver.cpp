@@ -40,7 +40,7 @@ void startWatchedInstall(const Running& running, const ScriptEvents& events)
 {
     ResetEvent(events.started);
     ResetEvent(events.release);
-    running.clickInstall();
+    testing_support::click(running.installButton);
     if (WaitForSingleObject(events.started, 30000) != WAIT_OBJECT_0) {
         fail("the setup script did not start");
     }
@@ -52,7 +52,7 @@ int benchmark(const Settings& settings)
     const unsigned long serverPid = wineserverPid();
     const std::wstring built = testing_support::ownFolder();
     CreateDirectoryW(benchFolder, nullptr);
-    const std::wstring tool = layOut(L"tool", built + L"\\..\\bin\\NorvasquelSetup.exe");
+    const std::wstring tool = layOut(L"tool", testing_support::builtProgram());
     const std::wstring reference = layOut(L"reference", built + L"\\busy_wait_reference.exe");
     const std::wstring minimal = layOut(L"minimal", built + L"\\minimal_window.exe");
     const std::wstring waiter = std::wstring(benchFolder) + L"\\release_waiter.exe";

@@ -1,8 +1,8 @@
 // busy_wait_reference: the polling reference, a yardstick for the tool's wait. It waits by asking
 // for the script's exit code in a loop with no pause, then writes the line and shows the box.
 // Its window has the tool's caption and an install button with the tool's text and id. The
-// button starts Components\Is32BitNorvasquel.bat beside the program through cmd.exe, exactly as
-// the tool does, and then waits by polling: it opens the process by its id with
+// button starts Components\Is32BitNorvasquel.bat beside the program through cmd.exe with the
+// tool's own code, and then waits by polling: it opens the process by its id with
 // PROCESS_QUERY_INFORMATION and loops, asking for the exit code and handling every pending
 // message, with no pause, until the code is no longer STILL_ACTIVE (259); then it appends the
 // completion line to c:\InstallationLog.txt through the tool's writer and shows the tool's
@@ -10,11 +10,10 @@
 // manifest and loads the common controls at its start as the tool does: a box with visual styles
 // takes a few milliseconds longer to come up than one without. Not part of the product.
 #include "bench/window_classes.h"
+#include "commands/install_command.h"
 #include "commands/install_plan.h"
 #include "logging/completion_watcher.h"
 #include "platform/error.h"
-#include "platform/folders.h"
-#include "platform/process.h"
 #include "platform/safe_start.h"
 #include "tests/support/texts.h"
 #include "window/caption_text.h"
@@ -26,13 +25,8 @@ namespace {
 
 void install(HWND window)
 {
-    const std::wstring folder = platform::applicationFolder();
-    const std::wstring script = folder + L"\\" + std::wstring(commands::scriptFor(commands::option32));
     // Keep only the process id: the wait opens the process by it.
-    const unsigned long id = platform::startProgram(platform::systemFolder() + L"\\" + commands::interpreter,
-                                                    commands::interpreterCommandLine(script), folder,
-                                                    SW_SHOWNORMAL)
-                                 .id;
+    const unsigned long id = commands::startSetupScript(commands::option32).id;
     const std::wstring description = commands::processDescription(testing_support::option32Caption);
     const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, id);
     DWORD exitCode = STILL_ACTIVE;

@@ -1,9 +1,10 @@
 // caption_bench: what drawing the captions shaped costs: loading usp10.dll, and one drawing of
 // the four captions (measuring, breaking Label2 into lines, drawing) into a memory bitmap of the
 // window's size, in the fonts of the window. Prints both in milliseconds.
-#include "platform/shaped_line.h"
 #include "tests/e2e/window_table.h"
 #include "window/caption_text.h"
+#include "window/fonts.h"
+#include "window/painted_option.h"
 
 #include <windows.h>
 
@@ -20,14 +21,8 @@ double milliseconds(LARGE_INTEGER start, LARGE_INTEGER end)
     return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-HFONT font(int height, int weight)
-{
-    return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ARABIC_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Arabic Transparent");
-}
-
 // As the window draws them: Label2 broken into lines to its width, the others on one line,
-// flush with their right edge; an option's caption left of its mark (17 pixels with the gap).
+// flush with their right edge; an option's caption left of its mark.
 void drawCaptions(HDC dc)
 {
     const RECT page{0, 0, expected::clientWidth, expected::clientHeight};
@@ -35,8 +30,8 @@ void drawCaptions(HDC dc)
         if (item.kind != expected::Kind::label && item.kind != expected::Kind::option) {
             continue;
         }
-        DeleteObject(SelectObject(dc, font(item.fontHeight, item.weight)));
-        const int right = item.box.right - (item.kind == expected::Kind::option ? 17 : 0);
+        DeleteObject(SelectObject(dc, captions::createFont(item.fontHeight, item.weight).release()));
+        const int right = item.box.right - (item.kind == expected::Kind::option ? captions::markRoom(96) : 0);
         const std::vector<std::wstring> lines =
             &item == &expected::label2 ? captions::brokenLines(dc, item.caption, item.box.right - item.box.left)
                                        : std::vector<std::wstring>{item.caption};
@@ -55,7 +50,9 @@ int wmain()
 {
     LARGE_INTEGER start, loaded, ready, drawn, again;
     QueryPerformanceCounter(&start);
-    platform::loadUniscribe();
+    // What the window's first shaped caption does first; looking up Uniscribe's four functions
+    // then falls in the first drawing.
+    LoadLibraryW(L"usp10.dll");
     QueryPerformanceCounter(&ready);
 
     const HDC screen = GetDC(nullptr);
@@ -64,7 +61,7 @@ int wmain()
     const HGDIOBJ previous = SelectObject(dc, bitmap);
     // Wine reads the system's fonts at a process's first font; the window pays that anyway.
     TEXTMETRICW metrics;
-    DeleteObject(SelectObject(dc, font(19, FW_BOLD)));
+    DeleteObject(SelectObject(dc, captions::createFont(19, FW_BOLD).release()));
     GetTextMetricsW(dc, &metrics);
     QueryPerformanceCounter(&loaded);
     drawCaptions(dc);

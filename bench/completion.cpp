@@ -1,4 +1,5 @@
 #include "bench/measurements.h"
+#include "commands/install_plan.h"
 
 #include <tlhelp32.h>
 
@@ -18,7 +19,7 @@ HANDLE openScriptProcess(DWORD programId)
     HANDLE script = nullptr;
     for (BOOL more = Process32FirstW(snapshot, &entry); more && script == nullptr;
          more = Process32NextW(snapshot, &entry)) {
-        if (entry.th32ParentProcessID == programId && lstrcmpiW(entry.szExeFile, L"cmd.exe") == 0) {
+        if (entry.th32ParentProcessID == programId && lstrcmpiW(entry.szExeFile, commands::interpreter) == 0) {
             script = OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID);
         }
     }
@@ -47,7 +48,7 @@ bool noSlower(const Completion& run)
 
 void Completion::measure(const Running& running, const ScriptEvents& events, bool tool)
 {
-    const HANDLE script = openScriptProcess(running.id());
+    const HANDLE script = openScriptProcess(running.process.id());
     const double released = now();
     SetEvent(events.release);
     const bool ended = WaitForSingleObject(script, 30000) == WAIT_OBJECT_0;
@@ -56,14 +57,13 @@ void Completion::measure(const Running& running, const ScriptEvents& events, boo
     if (!ended) {
         fail("the setup script did not end");
     }
-    HWND box = nullptr;
-    if (!waitUntil([&] { return (box = running.visibleBox()) != nullptr; }, 30)) {
+    if (!waitUntil([&] { return testing_support::isShowingBox(running.process.id()); }, 30)) {
         fail("no message box after the script ended");
     }
     const double shown = now();
     releaseToEndMs.push_back((end - released) * 1000);
     (tool ? toolMs : referenceMs).push_back((shown - end) * 1000);
-    running.answerSuccessBox(box);
+    running.answerNextSuccessBox();
 }
 
 void printCompletion(const std::vector<Completion>& runs)

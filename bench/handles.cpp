@@ -43,20 +43,20 @@ void Handles::measure(const std::wstring& tool, const wchar_t* windowClass, cons
 {
     const Running running(tool, windowClass);
     Sleep(300);
-    windowUp = handlesOf(running.id()).size();
+    windowUp = handlesOf(running.process.id()).size();
     installWithoutWatching(running);
-    const std::vector<USHORT> first = handlesOf(running.id());
+    const std::vector<USHORT> first = handlesOf(running.process.id());
     afterFirst = first.size();
     before = memoryOf(running.unixPid);
     for (int install = 0; install < settings.installs; ++install) {
         installWithoutWatching(running);
     }
-    const std::vector<USHORT> all = handlesOf(running.id());
+    const std::vector<USHORT> all = handlesOf(running.process.id());
     afterAll = all.size();
     after = memoryOf(running.unixPid);
     for (const USHORT value : all) {
         if (std::find(first.begin(), first.end(), value) == first.end()) {
-            added.push_back(describeHandle(running.handle(), value));
+            added.push_back(describeHandle(running.process.handle(), value));
         }
     }
 }

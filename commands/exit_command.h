@@ -4,7 +4,7 @@
 
 namespace commands {
 
-// Closes every open window of the program, the main window last.
+// Closes the program's other windows of the main window's class, then the main window.
 void exitProgram(SetupWindow& window);
 
 }  // namespace commands

@@ -2,10 +2,10 @@
 
 #include "commands/install_plan.h"
 #include "logging/completion_watcher.h"
+#include "logging/text_file_writer.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/folders.h"
-#include "platform/process.h"
 
 namespace commands {
 
@@ -30,21 +30,24 @@ void requireScriptFile(const std::wstring& path)
 
 }  // namespace
 
+platform::StartedProcess startSetupScript(int marked)
+{
+    const std::wstring folder = platform::applicationFolder();
+    const std::wstring script = logging::joinedPath(folder, std::wstring(scriptFor(marked)));
+    refuseUnsafeFolder(folder);
+    requireScriptFile(script);
+    return platform::startProgram(logging::joinedPath(platform::systemFolder(), interpreter),
+                                  interpreterCommandLine(script), folder, SW_SHOWNORMAL);
+}
+
 void installSupportFiles(SetupWindow& window)
 {
     const int marked = window.optionSelected(option32) ? option32 : option64;
-    const std::wstring folder = platform::applicationFolder();
-    const std::wstring script = folder + L"\\" + std::wstring(scriptFor(marked));
-    refuseUnsafeFolder(folder);
-    requireScriptFile(script);
-
     logging::SessionEndHold hold(window);
-    platform::StartedProcess started = platform::startProgram(
-        platform::systemFolder() + L"\\" + interpreter, interpreterCommandLine(script), folder, SW_SHOWNORMAL);
+    platform::StartedProcess started = startSetupScript(marked);
     window.recordSetupProcessId(static_cast<std::int32_t>(started.id));
-
-    const std::wstring description = processDescription(window.optionCaption(marked));
-    logging::waitForProcess(window, std::move(started.handle), description, std::move(hold));
+    logging::waitForProcess(window, std::move(started.handle), processDescription(window.optionCaption(marked)),
+                            std::move(hold));
 }
 
 }  // namespace commands

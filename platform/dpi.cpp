@@ -1,6 +1,7 @@
 #include "platform/dpi.h"
 
 #include "platform/error.h"
+#include "platform/owned.h"
 #include "platform/system_function.h"
 
 namespace platform {
@@ -23,9 +24,8 @@ unsigned windowDpi(HWND window)
             return dpi;
         }
     }
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(GetDC(nullptr));
+    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSX);
     return dpi > 0 ? static_cast<unsigned>(dpi) : 96;
 }
 

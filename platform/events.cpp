@@ -22,8 +22,9 @@ void dispatch(MSG& message)
     DispatchMessageW(&message);
 }
 
-}  // namespace
-
+// Handles every pending window message, keyboard navigation included, then returns.
+// Click handlers may run nested inside it. A quit request met here is kept for the
+// program's message loop instead of being lost.
 void processPendingEvents()
 {
     MSG message;
@@ -35,6 +36,8 @@ void processPendingEvents()
         dispatch(message);
     }
 }
+
+}  // namespace
 
 void waitHandlingEvents(HANDLE process)
 {

@@ -49,11 +49,21 @@ struct DeleteGdiObject {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
 
+// Gives back a device context that GetDC gave for the window (null: the screen).
+struct ReleaseWindowDc {
+    HWND window = nullptr;
+    static bool holds(HDC dc) { return dc != nullptr; }
+    void operator()(HDC dc) const { ReleaseDC(window, dc); }
+};
+
 // A kernel handle: a process, a file.
 using ScopedHandle = Owned<HANDLE, CloseKernelHandle>;
 
 // A GDI object: a font, a bitmap.
 template <typename Handle>
 using GdiObject = Owned<Handle, DeleteGdiObject>;
+
+// A window's device context, or the screen's.
+using WindowDc = Owned<HDC, ReleaseWindowDc>;
 
 }  // namespace platform

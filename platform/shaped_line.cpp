@@ -50,11 +50,6 @@ void check(HRESULT result)
 
 }  // namespace
 
-void loadUniscribe()
-{
-    uniscribe();
-}
-
 ShapedLine::ShapedLine(HDC dc, std::wstring_view text)
 {
     if (text.empty()) {

@@ -26,7 +26,4 @@ private:
     int width_ = 0;
 };
 
-// Loads usp10.dll from the system folder, once; ShapedLine does it at its first use.
-void loadUniscribe();
-
 }  // namespace platform

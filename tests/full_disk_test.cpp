@@ -1,3 +1,4 @@
+#include "logging/installation_log.h"
 #include "logging/text_file_writer.h"
 #include "platform/error.h"
 #include "tests/support/files.h"
@@ -50,7 +51,7 @@ TEST(FullDisk, AFailedAppendLeavesTheLogAsItWasAndTheNextAddsOneWholeLine)
     if (folder.empty()) {
         GTEST_SKIP() << "No small file system is mounted (that needs root): the full disk is not tried.";
     }
-    const std::wstring log = folder + L"\\InstallationLog.txt";
+    const std::wstring log = folder + L"\\" + logging::installationLogName;
     const std::wstring filler = folder + L"\\filler";
     const std::wstring line = L"The process of 'x' completed on 05/03/2026 14:07:09\r\n";
     // Old lines that end a few bytes before the end of a page: the next line fits there only in part.
@@ -58,14 +59,14 @@ TEST(FullDisk, AFailedAppendLeavesTheLogAsItWasAndTheNextAddsOneWholeLine)
     writeBytes(log, old);
     fillUp(filler);
 
-    expectDiskFull(line, folder, L"InstallationLog.txt");
+    expectDiskFull(line, folder, logging::installationLogName);
     EXPECT_EQ(readBytes(log), old);
     expectDiskFull(line, folder, L"new.txt");
     EXPECT_TRUE(exists(folder + L"\\new.txt") && readBytes(folder + L"\\new.txt").empty());
 
     removeFile(filler);
     std::wstring logFolder = folder;
-    std::wstring logName = L"InstallationLog.txt";
+    std::wstring logName = logging::installationLogName;
     logging::writeFileData(line, L"Append", logFolder, logName);
     EXPECT_EQ(readBytes(log), old + ansi(line));
     removeFile(log);

@@ -1,4 +1,4 @@
-#include "tests/support/files.h"
+#include "tests/support/driven_tool.h"
 #include "window/resource_ids.h"
 
 #include <windows.h>
@@ -7,8 +7,6 @@
 
 #include <string>
 
-using testing_support::ownFolder;
-
 namespace {
 
 // The built program, loaded as data so that its resources can be read.
@@ -16,7 +14,7 @@ class ProgramResources : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        program = LoadLibraryExW((ownFolder() + L"\\..\\bin\\NorvasquelSetup.exe").c_str(), nullptr,
+        program = LoadLibraryExW(testing_support::builtProgram().c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
         ASSERT_NE(program, nullptr) << GetLastError();
     }

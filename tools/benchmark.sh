@@ -2,11 +2,11 @@
 # benchmark.sh: what waiting for a setup script costs the tool, how fast its window comes and
 # what it weighs, against the polling reference (a wait that asks for the script's exit code in a
 # loop with no pause, then the same line and box) and a minimal window.
-# Installs what is missing, builds what the benchmark needs into build/, runs
-# build/bench/benchmark_driver.exe under Wine in the build's prefix, build/wineprefix, on a
-# display of its own inside a Wine virtual desktop, prints its tables and writes them, with a
-# description of this machine and the executable's sections, into bench/performance.md.in to
-# make docs/performance.md.
+# Installs what is missing, builds what the benchmark needs, runs bench/benchmark_driver.exe of
+# the build that Wine runs (see wine-env.sh) under Wine in that build's prefix, on a display of
+# its own inside a Wine virtual desktop, prints its tables and writes them, with a description
+# of this machine and the shipped executable's sections, into bench/performance.md.in to make
+# docs/performance.md.
 # About three minutes.
 set -eu
 cd "$(dirname "$0")/.."
@@ -41,10 +41,11 @@ for step in "usp10.dll loaded" "captions drawn, first time" "captions drawn agai
 done >"$captions"
 rm -f "$runs"
 
-i686-w64-mingw32-size -A build/bin/NorvasquelSetup.exe | awk '
+shipped=$(cmake -DPRESET=mingw-i686 -P tools/preset-folder.cmake)/bin/NorvasquelSetup.exe
+i686-w64-mingw32-size -A "$shipped" | awk -v program="${shipped#"$root"/}" '
     $1 ~ /^\./ { size[$1] = $2; total += $2 }
     END {
-        print "| Section of build/bin/NorvasquelSetup.exe | KiB |"
+        print "| Section of " program " | KiB |"
         print "|---|---|"
         split(".text .eh_fram .rdata .data .bss .idata .rsrc", order, " ")
         for (i = 1; i in order; i++) {

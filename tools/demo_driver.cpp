@@ -6,10 +6,9 @@
 // box the same way (box.txt, box.go) and presses its OK button; at the end it presses "خروج"
 // and waits for the tool to close. What it saw goes, in UTF-8, to FOLDER\report.txt; a failure
 // is reported there as "error=...".
+#include "tests/support/driven_tool.h"
 #include "tests/support/files.h"
-#include "tests/support/message_boxes.h"
 #include "tests/support/texts.h"
-#include "tests/support/window_queries.h"
 
 #include <windows.h>
 
@@ -69,28 +68,28 @@ int wmain(int argc, wchar_t** argv)
     folder = argv[2];
     const bool install = argc < 4 || std::wstring(argv[3]) != L"look";
 
-    const StartedProcess process(argv[1]);
-    if (!process.started()) {
-        return fail(L"could not start " + std::wstring(argv[1]) + L", error " + std::to_wstring(process.startError()));
+    DrivenTool tool;
+    tool.start(argv[1], L"", std::chrono::minutes(1));
+    if (!tool.process.started()) {
+        return fail(L"could not start " + std::wstring(argv[1]) + L", error " +
+                    std::to_wstring(tool.process.startError()));
     }
-    const HWND window = waitForTopWindow(process, windowCaption);
-    if (window == nullptr) {
+    if (tool.window == nullptr) {
         return fail(L"the tool showed no window captioned " + std::wstring(windowCaption));
     }
-    if (!showToCaller(L"window", window)) {
+    if (!showToCaller(L"window", tool.window)) {
         return fail(L"no go from the caller");
     }
 
     std::wstring report;
     if (install) {
-        const HWND installButton = childOf(window, L"Button", installCaption);
-        if (installButton == nullptr) {
+        if (tool.installButton == nullptr) {
             return fail(L"no button " + std::wstring(installCaption));
         }
-        PostMessageW(installButton, BM_CLICK, 0, 0);
+        click(tool.installButton);
         bool shown = true;
-        const auto box = answerNextBox(process.id(), std::chrono::minutes(1), [&](const SeenBox&) {
-            shown = showToCaller(L"box", topWindowOf(process.id(), L"#32770"));
+        const auto box = answerNextBox(tool.process.id(), std::chrono::minutes(1), [&](const SeenBox&) {
+            shown = showToCaller(L"box", shownBox(tool.process.id()));
         });
         if (!box) {
             return fail(L"no message box after pressing " + std::wstring(installCaption));
@@ -102,15 +101,14 @@ int wmain(int argc, wchar_t** argv)
     }
     report += L"acp=" + std::to_wstring(GetACP()) + L"\n";
 
-    const HWND exitButton = childOf(window, L"Button", exitCaption);
-    if (exitButton == nullptr) {
+    if (tool.exitButton == nullptr) {
         return fail(L"no button " + std::wstring(exitCaption));
     }
-    PostMessageW(exitButton, BM_CLICK, 0, 0);
-    if (!process.endsWithin(std::chrono::seconds(30))) {
-        process.terminate();
+    click(tool.exitButton);
+    if (!tool.process.endsWithin(std::chrono::seconds(30))) {
+        tool.process.terminate();
         return fail(L"the tool did not close after pressing " + std::wstring(exitCaption));
     }
-    writeFile(L"report.txt", report + L"exit=" + std::to_wstring(process.exitCode()) + L"\n");
+    writeFile(L"report.txt", report + L"exit=" + std::to_wstring(tool.process.exitCode()) + L"\n");
     return 0;
 }

@@ -15,7 +15,7 @@ build=$(cd "$1" && pwd)
 program=$2
 guide=$root/docs/guide.ar.md
 if [ ! -f "$guide" ]; then
-    echo "pack-release.sh: $guide is missing: the archive carries the guide." >&2
+    echo "pack-release.sh: $guide is missing: the archive carries the guide, so there is no release without it." >&2
     exit 1
 fi
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")

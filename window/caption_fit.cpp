@@ -12,13 +12,6 @@ namespace captions {
 
 namespace {
 
-// Gives a control's device context back.
-struct ReleaseControlDc {
-    HWND control = nullptr;
-    static bool holds(HDC dc) { return dc != nullptr; }
-    void operator()(HDC dc) const { ReleaseDC(control, dc); }
-};
-
 // A font selected into a device context while this lives; the previous one is put back.
 class SelectedFont {
 public:
@@ -60,7 +53,7 @@ LineFit fitToRoom(int room, int plannedHeight, int smallestHeight, bool secondLi
 FittedCaption fitCaption(HWND control, const layout::Control& item, const RECT& planned, unsigned dpi)
 {
     const int limit = limitOf(item, dpi);
-    const platform::Owned<HDC, ReleaseControlDc> controlDc(GetDC(control), ReleaseControlDc{control});
+    const platform::WindowDc controlDc(GetDC(control), {control});
     const HDC dc = controlDc.get();
     const std::wstring text = textOf(control);
     RECT box = planned;

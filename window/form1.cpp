@@ -178,7 +178,7 @@ void Form1::createControls()
     SendMessageW(control(layout::option1Id + commands::option32), BM_SETCHECK, BST_CHECKED, 0);
     for (const layout::Control& item : layout::controls) {
         if (item.drawing == layout::Drawing::oneLine || item.drawing == layout::Drawing::brokenIntoLines) {
-            captions::paintShaped(control(item.id), item.drawing);
+            captions::replaceLabelProcedure(control(item.id), item.drawing);
         } else if (layout::isPushButton(item)) {
             buttons::makeDefaultWhileFocused(control(item.id));
         }
@@ -262,11 +262,10 @@ void Form1::applyScaled(Scaled scaled)
         SetWindowPos(child, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    const HANDLE replaced = reinterpret_cast<HANDLE>(SendMessageW(
+    const auto replaced = reinterpret_cast<HBITMAP>(SendMessageW(
         control(layout::image1Id), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(scaled_.banner.get())));
-    if (replaced != nullptr && replaced != scaled.banner.get()) {
-        DeleteObject(replaced);  // a copy that the control made of the old banner
-    }
+    // A copy that the control made of the old banner is the program's to delete.
+    const platform::GdiObject<HBITMAP> copy(replaced != scaled.banner.get() ? replaced : nullptr);
     InvalidateRect(window_, nullptr, TRUE);
 }
 

@@ -61,7 +61,7 @@ LRESULT CALLBACK brokenIntoLinesProcedure(HWND label, UINT message, WPARAM wPara
 
 }  // namespace
 
-void paintShaped(HWND label, layout::Drawing drawing)
+void replaceLabelProcedure(HWND label, layout::Drawing drawing)
 {
     subclass::replaceProcedure(label,
                                drawing == layout::Drawing::oneLine ? oneLineProcedure : brokenIntoLinesProcedure);

@@ -83,6 +83,16 @@ std::wstring accessibleName(HWND control)
     return text;
 }
 
+// Starts the tool and presses install: the 32-bit script runs and waits for its release. False
+// if it did not run.
+bool startAHeldInstall(RunningTool& tool)
+{
+    tool.writeScript(32, true);
+    tool.start();
+    click(tool.installButton);
+    return waitForFile(tool.marker(L"ran32"));
+}
+
 }  // namespace
 
 TEST(E2e, ControlsStylesFocusAndTabOrderFollowTheLayoutAt96Dpi)
@@ -217,9 +227,8 @@ TEST(E2e, EachOptionRunsItsScriptLogsOneLineAndReportsSuccess)
     tool.writeScript(32, false);
     tool.writeScript(64, false);
     tool.start();
-    const HWND install = tool.child(L"Button", expected::install.caption);
-    ASSERT_NE(install, nullptr);
-    click(install);
+    ASSERT_NE(tool.installButton, nullptr);
+    click(tool.installButton);
     // While the box is up, a file of the test's own is flushed: tests/flushed_before_box.sh traces
     // this test's system calls and finds the log's flush before this one.
     auto box = answerNextBox(tool.process.id(), 30s, [](const SeenBox&) {
@@ -237,7 +246,7 @@ TEST(E2e, EachOptionRunsItsScriptLogsOneLineAndReportsSuccess)
 
     // The window gives the focus back to the install button, where Enter presses it.
     removeFile(tool.marker(L"ran32"));
-    ASSERT_TRUE(tool.pressEnterOn(install));
+    ASSERT_TRUE(tool.pressEnterOn(tool.installButton));
     box = answerNextBox(tool.process.id(), 30s);
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, successText);
@@ -245,7 +254,7 @@ TEST(E2e, EachOptionRunsItsScriptLogsOneLineAndReportsSuccess)
     EXPECT_TRUE(logHasLinesEndingWith(2, description32)) << readBytes(logPath);
 
     click(tool.child(L"Button", expected::option64.caption));
-    click(install);
+    click(tool.installButton);
     box = answerNextBox(tool.process.id(), 30s);
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, successText);
@@ -259,7 +268,7 @@ TEST(E2e, MissingScriptGivesTheSystemsErrorAndNoLog)
 {
     RunningTool tool(testName());
     tool.start();
-    click(tool.child(L"Button", expected::install.caption));
+    click(tool.installButton);
     const auto box = answerNextBox(tool.process.id(), 30s);
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, errorText(ERROR_FILE_NOT_FOUND));
@@ -270,12 +279,8 @@ TEST(E2e, MissingScriptGivesTheSystemsErrorAndNoLog)
 TEST(E2e, InstallDuringAWaitFinishesFirstAndTheWindowStaysResponsive)
 {
     RunningTool tool(testName());
-    tool.writeScript(32, true);
+    ASSERT_TRUE(startAHeldInstall(tool));
     tool.writeScript(64, false);
-    tool.start();
-    const HWND install = tool.child(L"Button", expected::install.caption);
-    click(install);
-    ASSERT_TRUE(waitForFile(tool.marker(L"ran32")));
     const auto answer = [&](UINT message, WPARAM wParam, LPARAM lParam) {
         DWORD_PTR result = 0;
         EXPECT_NE(SendMessageTimeoutW(tool.window, message, wParam, lParam, SMTO_BLOCK, 2000, &result), 0);
@@ -287,7 +292,7 @@ TEST(E2e, InstallDuringAWaitFinishesFirstAndTheWindowStaysResponsive)
     EXPECT_EQ(answer(WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), FALSE);
     answer(WM_ENDSESSION, FALSE, 0);
     click(tool.child(L"Button", expected::option64.caption));
-    click(install);
+    click(tool.installButton);
     bool onlyInnerLine = false;
     auto box = answerNextBox(tool.process.id(), 30s,
                              [&](const SeenBox&) { onlyInnerLine = logHasLinesEndingWith(1, description64); });
@@ -308,11 +313,10 @@ TEST(E2e, ExitButtonEnterAtStartAndCloseBoxEndTheProgramWithoutABox)
     for (const std::wstring way : {L"button", L"Enter", L"close box"}) {
         RunningTool tool(testName() + L" " + way);
         tool.start();
-        const HWND exitButton = tool.child(L"Button", expected::exitButton.caption);
         if (way == L"button") {
-            click(exitButton);
+            click(tool.exitButton);
         } else if (way == L"Enter") {
-            ASSERT_TRUE(tool.pressEnterOn(exitButton));
+            ASSERT_TRUE(tool.pressEnterOn(tool.exitButton));
         } else {
             PostMessageW(tool.window, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
@@ -325,10 +329,7 @@ TEST(E2e, ExitButtonEnterAtStartAndCloseBoxEndTheProgramWithoutABox)
 TEST(E2e, ClosingDuringAWaitLetsTheScriptFinishLogAndReport)
 {
     RunningTool tool(testName());
-    tool.writeScript(32, true);
-    tool.start();
-    click(tool.child(L"Button", expected::install.caption));
-    ASSERT_TRUE(waitForFile(tool.marker(L"ran32")));
+    ASSERT_TRUE(startAHeldInstall(tool));
     PostMessageW(tool.window, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(waitForWindowToClose(tool.window));
     EXPECT_FALSE(tool.process.endsWithin(0ms));
@@ -347,15 +348,12 @@ TEST(E2e, ClosingDuringAWaitLetsTheScriptFinishLogAndReport)
 TEST(E2e, ClosingDuringTwoNestedWaitsLogsBothAndThenEnds)
 {
     RunningTool tool(testName());
-    tool.writeScript(32, true);
+    ASSERT_TRUE(startAHeldInstall(tool));
     tool.writeScript(64, true);
-    tool.start();
-    click(tool.child(L"Button", expected::install.caption));
-    ASSERT_TRUE(waitForFile(tool.marker(L"ran32")));
     click(tool.child(L"Button", expected::option64.caption));
-    click(tool.child(L"Button", expected::install.caption));
+    click(tool.installButton);
     ASSERT_TRUE(waitForFile(tool.marker(L"ran64")));
-    click(tool.child(L"Button", expected::exitButton.caption));
+    click(tool.exitButton);
     EXPECT_TRUE(waitForWindowToClose(tool.window));
 
     writeBytes(tool.marker(L"release32"), "");
@@ -386,7 +384,7 @@ TEST(E2e, FolderNamesWithBlanksAmpersandParenthesesArabicOrAPercentSign)
         tool.writeScript(64, false);
         tool.start();
         click(tool.child(L"Button", expected::option64.caption));
-        click(tool.child(L"Button", expected::install.caption));
+        click(tool.installButton);
         const auto box = answerNextBox(tool.process.id(), 30s);
         ASSERT_TRUE(box);
         if (name.find(L'%') == std::wstring::npos) {

@@ -1,5 +1,4 @@
 // What the main window looks like on the display.
-#include "platform/events.h"
 #include "platform/safe_start.h"
 #include "tests/e2e/display.h"
 #include "window/form1.h"
@@ -46,7 +45,10 @@ void expectAsReadable(const std::vector<int>& withDefaults, const std::vector<in
 void settle()
 {
     for (int i = 0; i < 10; ++i) {
-        platform::processPendingEvents();
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
 }

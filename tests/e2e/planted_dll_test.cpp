@@ -53,11 +53,11 @@ TEST(PlantedDll, ADllLeftBesideTheProgramIsNeverLoaded)
     tool.writeScript(32, false);
     tool.start();
     ASSERT_NE(tool.window, nullptr) << "the program did not start with the planted DLLs beside it";
-    click(tool.child(L"Button", installCaption));
+    click(tool.installButton);
     const auto box = answerNextBox(tool.process.id(), 30s);
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->text, successText);
-    click(tool.child(L"Button", exitCaption));
+    click(tool.exitButton);
     EXPECT_TRUE(tool.process.endsWithin(10s));
 
     EXPECT_FALSE(exists(loadedBy(L"NorvasquelSetup.exe")));

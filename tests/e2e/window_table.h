@@ -38,7 +38,7 @@ inline constexpr std::array<Control, 7> controls{{
     {L"cmdSetup(1)", Kind::button, testing_support::exitCaption, box(336, 272, 105, 33), 19, 700},
     {L"Label2", Kind::label, testing_support::label2Caption, box(204, 16, 349, 57), 19, 700},
     {L"Label1", Kind::label, testing_support::label1Caption, box(277, 120, 276, 20), 17, 700},
-    {L"Image1", Kind::image, L"", box(0, 0, 164, 314), 0, 0},
+    {L"Image1", Kind::image, L"", box(0, 0, 164, clientHeight), 0, 0},
 }};
 
 inline const Control& option32 = controls[1];

@@ -6,18 +6,12 @@
 
 namespace testing_support {
 
-namespace {
-
-constexpr wchar_t boxClass[] = L"#32770";
-
-}  // namespace
-
 std::optional<SeenBox> answerNextBox(DWORD processId, std::chrono::milliseconds timeout,
                                      const std::function<void(const SeenBox&)>& whileShown)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     HWND box = nullptr;
-    while ((box = topWindowOf(processId, boxClass)) == nullptr) {
+    while ((box = shownBox(processId)) == nullptr) {
         if (std::chrono::steady_clock::now() > deadline) {
             return std::nullopt;
         }
@@ -56,9 +50,14 @@ std::optional<SeenBox> answerNextBox(DWORD processId, std::chrono::milliseconds 
     return seen;
 }
 
+HWND shownBox(DWORD processId)
+{
+    return topWindowOf(processId, L"#32770");
+}
+
 bool isShowingBox(DWORD processId)
 {
-    return topWindowOf(processId, boxClass) != nullptr;
+    return shownBox(processId) != nullptr;
 }
 
 }  // namespace testing_support

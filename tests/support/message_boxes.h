@@ -20,6 +20,8 @@ struct SeenBox {
 std::optional<SeenBox> answerNextBox(DWORD processId, std::chrono::milliseconds timeout,
                                      const std::function<void(const SeenBox&)>& whileShown = {});
 
+// A message box that the process shows, or null.
+HWND shownBox(DWORD processId);
 // True while the process shows any message box.
 bool isShowingBox(DWORD processId);
 

@@ -3,8 +3,6 @@
 #include "platform/system_function.h"
 #include "tests/support/files.h"
 #include "tests/support/setup_scripts.h"
-#include "tests/support/texts.h"
-#include "tests/support/window_queries.h"
 
 #include <thread>
 
@@ -14,11 +12,8 @@ using namespace std::chrono_literals;
 
 RunningTool::RunningTool(const std::wstring& name) : folder(std::wstring(e2eRoot) + L"\\" + name)
 {
-    for (const std::wstring& path : {std::wstring(e2eRoot), folder, folder + L"\\Components"}) {
-        CreateDirectoryW(path.c_str(), nullptr);
-    }
-    CopyFileW((ownFolder() + L"\\..\\bin\\NorvasquelSetup.exe").c_str(), (folder + L"\\NorvasquelSetup.exe").c_str(),
-              FALSE);
+    CreateDirectoryW(e2eRoot, nullptr);
+    layOutApplicationFolder(folder, builtProgram());
     removeScripts(folder);
     removeFile(logPath);
 }
@@ -42,15 +37,7 @@ std::wstring RunningTool::marker(const std::wstring& name) const
 void RunningTool::start()
 {
     // Started from another folder than its own: what it starts must not depend on that.
-    process = StartedProcess(folder + L"\\NorvasquelSetup.exe", L"", e2eRoot);
-    if (process.started()) {
-        window = waitForTopWindow(process, windowCaption, 10s);
-    }
-}
-
-HWND RunningTool::child(const wchar_t* windowClass, const std::wstring& text) const
-{
-    return childOf(window, windowClass, text);
+    DrivenTool::start(folder + L"\\NorvasquelSetup.exe", e2eRoot, 10s);
 }
 
 HWND RunningTool::focus() const

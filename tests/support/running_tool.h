@@ -1,5 +1,5 @@
 #pragma once
-#include "tests/support/window_queries.h"
+#include "tests/support/driven_tool.h"
 
 #include <windows.h>
 
@@ -13,7 +13,7 @@ inline constexpr wchar_t fontsFile[] = L"C:\\norvasquel e2e\\fonts.txt";
 // A copy of the built program in an application folder of its own (e2eRoot\<name>), started
 // as a separate process and driven through its windows. Making one removes the scripts,
 // their markers and the log; destroying it ends the process and releases waiting scripts.
-class RunningTool {
+class RunningTool : public DrivenTool {
 public:
     explicit RunningTool(const std::wstring& name);
     ~RunningTool();
@@ -25,8 +25,6 @@ public:
     // "releaseBITS", and ends with exit code 0.
     void writeScript(int bits, bool waitForRelease) const;
     void start();
-    // The main window's child of that class (any case) and text, or null.
-    HWND child(const wchar_t* windowClass, const std::wstring& text) const;
     std::wstring marker(const std::wstring& name) const;
     // The control that has the program's keyboard focus, or null.
     HWND focus() const;
@@ -37,13 +35,6 @@ public:
     bool writeFontsFromInside() const;
 
     std::wstring folder;
-    StartedProcess process;
-    HWND window = nullptr;
 };
-
-inline void click(HWND button)
-{
-    PostMessageW(button, BM_CLICK, 0, 0);
-}
 
 }  // namespace testing_support
