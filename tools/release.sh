@@ -13,7 +13,7 @@ tools/install-dependencies.sh
 rm -f dist/NorvasquelSetup-*.zip
 build=$root/build/release
 tools/build-release.sh "$build"
-program=$build/bin/NorvasquelSetup.exe
+program=${build}/bin/NorvasquelSetup.exe
 if [ -n "${NORVASQUEL_SIGNING_CERTIFICATE:-}" ]; then
     mkdir "$build/signed"
     tools/sign.sh "$program" "$build/signed/NorvasquelSetup.exe"

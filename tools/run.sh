@@ -30,7 +30,7 @@ stop_wine_at_exit
 
 demo=$root/build/demo
 mkdir -p "$demo/Components"
-cp "$build/bin/NorvasquelSetup.exe" "$demo/"
+cp "${build}/bin/NorvasquelSetup.exe" "$demo/"
 for bits in 32 64; do
     printf '%s\r\n' '@echo off' \
         "rem A stand-in for the accounting application's ${bits}-bit setup script: it changes nothing." \
