@@ -1,5 +1,6 @@
 #include "bench/bench_support.h"
 
+#include "platform/error.h"
 #include "tests/support/files.h"
 #include "tests/support/texts.h"
 #include "tests/support/window_queries.h"
@@ -55,7 +56,9 @@ Running::Running(const std::wstring& program, const wchar_t* windowClass)
     const double began = now();
     process = testing_support::StartedProcess(program, std::wstring(token.begin(), token.end()), folderOf(program));
     if (!process.started()) {
-        fail("cannot start " + utf8(program));
+        const DWORD error = process.startError();
+        fail("cannot start " + utf8(program) + ": error " + std::to_string(error) + ", " +
+             utf8(platform::systemDescription(error)));
     }
     try {
         // The program first waits for input once it has shown and painted its window; looking
