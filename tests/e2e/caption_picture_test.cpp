@@ -86,8 +86,7 @@ bool isColon(const Picture& picture, const RECT& box, std::pair<int, int> column
 
 TEST_P(Captions, AreWholeFlushRightAndReadRightToLeft)
 {
-    ASSERT_TRUE(prefixHoldsDefaultColours())
-        << "other colours in the prefix: tools/prepare-wine.sh sets the default ones back";
+    ASSERT_TRUE(prefixHoldsDefaultColours());
     const SubstituteFace face(GetParam().substitute);
     RunningTool tool(L"captions");
     tool.start();

@@ -157,7 +157,7 @@ HighContrastBlackInPrefix::~HighContrastBlackInPrefix()
     setPrefixColours(defaultColours);
 }
 
-bool prefixHoldsDefaultColours()
+::testing::AssertionResult prefixHoldsDefaultColours()
 {
     for (const wchar_t* key : {coloursKey, setColoursKey}) {
         for (const auto& [name, value] : defaultColours) {
@@ -165,11 +165,12 @@ bool prefixHoldsDefaultColours()
             DWORD size = sizeof held;
             RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, held, &size);
             if (*held != L'\0' && wcscmp(held, value) != 0) {
-                return false;
+                return ::testing::AssertionFailure()
+                       << "other colours in the prefix: tools/prepare-wine.sh sets the default ones back";
             }
         }
     }
-    return true;
+    return ::testing::AssertionSuccess();
 }
 
 void forgetSetColours()

@@ -3,6 +3,7 @@
 #include "tests/e2e/window_table.h"
 #include "tests/support/running_tool.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
@@ -46,8 +47,9 @@ struct HighContrastBlackInPrefix {
     ~HighContrastBlackInPrefix();
 };
 
-// Whether the programs that start now take the default colours, as the pictures need.
-bool prefixHoldsDefaultColours();
+// Whether the programs that start now take the default colours, as the pictures need; if not,
+// says how to set them back.
+::testing::AssertionResult prefixHoldsDefaultColours();
 // Under Wine, colours that a program sets with SetSysColors stay, over the prefix's own, for the
 // programs started later; this forgets them.
 void forgetSetColours();

@@ -2,6 +2,7 @@
 #include "platform/safe_start.h"
 #include "tests/e2e/display.h"
 #include "window/form1.h"
+#include "window/painted_option.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@ RECT shrunk(RECT rect, int inset)
 }
 
 // How many pixels of each caption read: Label1's, Label2's and the options', each without its
-// mark and the gap beside it (17 pixels at 96 dpi).
+// mark and the gap beside it.
 std::vector<int> readableCaptions(const Picture& picture, HWND window)
 {
     std::vector<int> counts;
@@ -27,7 +28,7 @@ std::vector<int> readableCaptions(const Picture& picture, HWND window)
          {&expected::label1, &expected::label2, &expected::option32, &expected::option64}) {
         const bool option = item->kind == expected::Kind::option;
         RECT box = boxIn(window, childOf(window, option ? L"Button" : L"Static", item->caption));
-        box.right -= option ? 17 : 0;
+        box.right -= option ? captions::markRoom(96) : 0;
         counts.push_back(picture.readable(box));
     }
     return counts;
@@ -57,8 +58,7 @@ void settle()
 
 TEST(E2e, WindowIsWhiteWithABlueBannerDarkBlueHeadingAndPlainButtons)
 {
-    ASSERT_TRUE(prefixHoldsDefaultColours())
-        << "other colours in the prefix: tools/prepare-wine.sh sets the default ones back";
+    ASSERT_TRUE(prefixHoldsDefaultColours());
     RunningTool tool(L"picture");
     tool.start();
     ASSERT_NE(tool.window, nullptr);
@@ -86,8 +86,7 @@ TEST(E2e, WindowIsWhiteWithABlueBannerDarkBlueHeadingAndPlainButtons)
 
 TEST(E2e, CaptionsReadInHighContrastBlack)
 {
-    ASSERT_TRUE(prefixHoldsDefaultColours())
-        << "other colours in the prefix: tools/prepare-wine.sh sets the default ones back";
+    ASSERT_TRUE(prefixHoldsDefaultColours());
     std::vector<int> withDefaults;
     {
         RunningTool tool(L"default colours");
