@@ -53,23 +53,12 @@ Running::Running(const std::wstring& program, const wchar_t* windowClass)
     static int started = 0;
     const std::string token = "bench-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++started) +
                               "-" + std::to_string(static_cast<long long>(now() * 1e6));
-    // Wine has once failed a start here that the same program had passed many times; a start that
-    // fails is not what is measured, so it is told and tried again, up to three times.
-    double began = 0;
-    for (int attempt = 1;; ++attempt) {
-        began = now();
-        process = testing_support::StartedProcess(program, std::wstring(token.begin(), token.end()), folderOf(program));
-        if (process.started()) {
-            break;
-        }
+    const double began = now();
+    process = testing_support::StartedProcess(program, std::wstring(token.begin(), token.end()), folderOf(program));
+    if (!process.started()) {
         const DWORD error = process.startError();
-        const std::string what = "cannot start " + utf8(program) + ": error " + std::to_string(error) + ", " +
-                                 utf8(platform::systemDescription(error));
-        if (attempt == 3) {
-            fail(what);
-        }
-        progress(what + "; trying again");
-        Sleep(1000);
+        fail("cannot start " + utf8(program) + ": error " + std::to_string(error) + ", " +
+             utf8(platform::systemDescription(error)));
     }
     try {
         // The program first waits for input once it has shown and painted its window; looking
